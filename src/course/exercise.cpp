@@ -1,0 +1,116 @@
+#include "course/exercise.h"
+
+#include "course/layout.h"
+#include "course/navigation.h"
+#include "display/hand.h"
+#include "platform/palette.h"
+#include "tutor.h"
+
+namespace {
+
+constexpr unsigned char kBackspace = 8;
+constexpr unsigned char kEnter = 13;
+
+int CaretPenWidth(int fontSize)
+{
+    return fontSize == kFontLargest ? 4 : fontSize == kFontMedium ? 3 : 2;
+}
+
+int PrefixWidth(const Tutor& tutor, int characters)
+{
+    return tutor.screen.TextWidth(std::string_view(tutor.course.szLine).substr(0, static_cast<std::size_t>(characters)));
+}
+
+int ExerciseRowTop(const Tutor& tutor)
+{
+    return RowTop(tutor, tutor.course.nLine);
+}
+
+void Caret(Tutor& tutor, bool draw)
+{
+    DrawCaret(tutor, tutor.layout.xText, ExerciseRowTop(tutor) + 4, draw);
+}
+
+void LoadExerciseLine(Tutor& tutor)
+{
+    CourseState& course = tutor.course;
+    course.szLine = tutor.resources.strings.Get(course.nExBase + course.nExLine);
+    course.nLineLen = static_cast<int32_t>(course.szLine.size());
+}
+
+// Moves the caret one character on; a complete line shows no caret.
+void Advance(Tutor& tutor)
+{
+    Caret(tutor, false);
+    ++tutor.course.nCharPos;
+    if (tutor.course.nCharPos < tutor.course.nLineLen)
+        Caret(tutor, true);
+}
+
+void NextLine(Tutor& tutor)
+{
+    CourseState& course = tutor.course;
+    const int y = ExerciseRowTop(tutor);
+    const Rect row{tutor.layout.rcPageArea.left, y, FrameRect(tutor).right - 1, y + tutor.screen.TextHeight()};
+    ClearRect(tutor.screen, row);
+    ++course.nExLine;
+    course.nCharPos = 0;
+    LoadExerciseLine(tutor);
+    TextOutLine(tutor.screen, course.szLine, tutor.layout.xText, y);
+    Caret(tutor, true);
+}
+
+}  // namespace
+
+void DrawCaret(Tutor& tutor, int x, int y, bool draw)
+{
+    const CourseState& course = tutor.course;
+    if (course.nCharPos >= course.nLineLen)
+        return;
+    const int baseline = y + tutor.screen.TextHeight();
+    const int x0 = course.nCharPos >= 1 ? x + PrefixWidth(tutor, course.nCharPos) : x;
+    const int x1 = x + PrefixWidth(tutor, course.nCharPos + 1);
+    tutor.screen.Line({x0, baseline}, {x1, baseline},
+                      Pen{CaretPenWidth(course.nFontSize), draw ? palette::kBlack : palette::kText});
+}
+
+void DrawExerciseLine(Tutor& tutor)
+{
+    LoadExerciseLine(tutor);
+    TextOutLine(tutor.screen, tutor.course.szLine, tutor.layout.xText + 1, ExerciseRowTop(tutor));
+    Caret(tutor, true);
+}
+
+void TypeExerciseChar(Tutor& tutor, unsigned char c)
+{
+    CourseState& course = tutor.course;
+    const int p = course.nCharPos, n = course.nLineLen;
+    if (c == kBackspace) {
+        if (p == 0) {
+            tutor.host.Beep();
+        } else if (course.nSoundStudio != kSoundDictation) {
+            Caret(tutor, false);
+            --course.nCharPos;
+            Caret(tutor, true);
+        }
+        return;
+    }
+    if (c != kEnter)
+        ++course.nKeystrokes;
+    if (p < n) {
+        if (c == kEnter)
+            return;
+        if (c == static_cast<unsigned char>(course.szLine[static_cast<std::size_t>(p)]))
+            ++course.nCorrect;
+        Advance(tutor);
+        return;
+    }
+    if (c != kEnter)
+        return;
+    if (course.nExLine < course.nExLines - 1) {
+        NextLine(tutor);
+    } else {
+        DrawHomeHand(tutor);
+        ChangePage(tutor, +1);
+    }
+}

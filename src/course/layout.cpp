@@ -1,0 +1,92 @@
+#include "course/layout.h"
+
+#include "platform/palette.h"
+#include "tutor.h"
+
+#include <array>
+#include <string_view>
+
+namespace {
+
+// One string per page, one letter per lesson 0..23: Narrow, Medium, Wide.
+//                                                         lesson 0         1         2
+//                                                                012345678901234567890123
+constexpr std::array<std::string_view, 4> kStandardColumns{"MNWNNMMNMMNWMMMMMNMWMMWM",
+                                                           "MNNMNNNNNMNMMNMMMWMMWWWM",
+                                                           "MNMNMMMMMMMMMMMMMMMMMNMN",
+                                                           "MMMNMMMMMMMNMMMMMMMMMMMM"};
+constexpr std::array<std::string_view, 4> kLargeColumns{"WMWMMWWNWWWMWWWWWNWWMWWW",
+                                                        "WMNWMMWMMWMWWMMWMWWWWWWW",
+                                                        "WMWNWWWWWWWNMWWWWWWWWWWW",
+                                                        "MWMMMMMMMMMMWMMMMMMMMMMM"};
+
+int SizeIndex(int fontSize)
+{
+    return fontSize == kFontMedium ? 1 : fontSize == kFontLargest ? 2 : 0;
+}
+
+}  // namespace
+
+ColumnClass PageColumn(int fontSize, int lesson, int page)
+{
+    if (lesson < 0 || lesson > kLastLesson || page < 1 || page > 4)
+        return kNarrow;
+    const auto& table = fontSize == kFontStandard ? kStandardColumns : kLargeColumns;
+    switch (table[static_cast<std::size_t>(page - 1)][static_cast<std::size_t>(lesson)]) {
+    case 'W': return kWide;
+    case 'M': return kMedium;
+    default: return kNarrow;
+    }
+}
+
+int ColumnWidth(int fontSize, ColumnClass columnClass)
+{
+    return aColumnWidth[SizeIndex(fontSize)][columnClass];
+}
+
+int PanelThreshold(int fontSize)
+{
+    return ColumnWidth(fontSize, kWide) + 40;
+}
+
+void PlaceColumn(Tutor& tutor, int lesson, int page)
+{
+    const int width = ColumnWidth(tutor.course.nFontSize, PageColumn(tutor.course.nFontSize, lesson, page));
+    tutor.layout.xText = (tutor.ClientWidth() - width) / 2;
+    tutor.layout.rcPageArea.left = tutor.layout.xText;
+    tutor.layout.rcPageArea.right = tutor.layout.xText + width;
+}
+
+Rect FrameRect(const Tutor& tutor)
+{
+    return {20, tutor.layout.rcPageArea.top - 4, tutor.ClientWidth() - 20, tutor.layout.rcPageArea.bottom + 4};
+}
+
+Rect RowRect(const Canvas& canvas, Rect rect, int y)
+{
+    rect.top = y;
+    rect.bottom = y + canvas.TextHeight();
+    return rect;
+}
+
+void ClearRect(Canvas& canvas, const Rect& rect)
+{
+    canvas.Fill(rect, palette::kText);
+}
+
+void TextOutLine(Canvas& canvas, std::string_view text, int x, int y)
+{
+    canvas.Text(x, y, text);
+}
+
+void DrawStringLine(Tutor& tutor, int base, int offset, int x, int y)
+{
+    tutor.course.szLine = tutor.resources.strings.Get(base + offset);
+    tutor.course.nLineLen = static_cast<int32_t>(tutor.course.szLine.size());
+    TextOutLine(tutor.screen, tutor.course.szLine, x, y);
+}
+
+int RowTop(const Tutor& tutor, int row)
+{
+    return tutor.layout.yText + row * tutor.layout.cyLine;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/geometry.h"
+
+#include <cstdint>
+#include <string>
+
+// Font-size choices, as stored in session files.
+enum FontSize : int32_t { kFontStandard = 1000, kFontMedium = 1001, kFontLargest = 1002 };
+// Sound-studio choices.
+enum SoundStudio : int32_t {
+    kSoundOff = 0,
+    kSoundSpeakKeys = 1000,
+    kSoundTypewriter = 1001,
+    kSoundDictation = 1002
+};
+
+constexpr int kLastLesson = 23;
+
+// Where the learner is, what is being typed and how it is counted.
+struct CourseState {
+    int16_t nLesson = 0;
+    int16_t nPage = 1;
+    int32_t bLeftHand = 1;
+    int16_t nExBase = 0;
+    int16_t nExLines = 0;
+    int16_t nExLine = 0;
+    int16_t nCharPos = 0;
+    int32_t nLineLen = 0;
+    std::string szLine;
+    int16_t nLine = 2;
+    int32_t nKeystrokes = 0;
+    int32_t nCorrect = 0;
+    int32_t bExercisePage = 0;
+    int16_t nWorkedLesson = 0;
+    int32_t bHomeShaded = 0;
+    int32_t bCapsWarned = 0;
+    int16_t dxTrialText = 0;
+    int32_t nFontSize = kFontStandard;
+    int32_t nSoundStudio = kSoundOff;
+    int32_t nErrorTone = 0;
+};
+
+// The text column and rows of the page area.
+struct TextLayout {
+    Rect rcPageArea;
+    int32_t xText = 0;
+    int32_t yText = 0;
+    int16_t cyLine = 20;
+};

@@ -1,0 +1,155 @@
+#include "display/bitmaps.h"
+
+#include "course/layout.h"
+#include "course/navigation.h"
+#include "display/hand.h"
+#include "display/key_table.h"
+#include "display/keymap.h"
+#include "platform/palette.h"
+#include "tutor.h"
+
+#include <initializer_list>
+
+namespace {
+
+// Thin lines through the points, each segment without its end point.
+void Polyline(Canvas& canvas, std::initializer_list<Point> points, QRgb colour)
+{
+    const Point* previous = nullptr;
+    for (const Point& point : points) {
+        if (previous)
+            canvas.Line(*previous, point, Pen{1, colour});
+        previous = &point;
+    }
+}
+
+void DrawFrame(Canvas& canvas, const Rect& rc, QRgb shadow, QRgb light)
+{
+    const int l = rc.left, t = rc.top, r = rc.right, b = rc.bottom;
+    Polyline(canvas, {{l, b}, {r, b}, {r, t - 2}}, shadow);
+    Polyline(canvas, {{r + 1, t - 2}, {r + 1, b + 1}, {l - 2, b + 1}}, shadow);
+    Polyline(canvas, {{l - 2, b + 1}, {l - 2, t - 2}, {r + 1, t - 2}}, light);
+    Polyline(canvas, {{r - 1, t - 1}, {l - 1, t - 1}, {l - 1, b + 1}}, light);
+}
+
+}  // namespace
+
+void DrawRaisedFrame(Canvas& canvas, const Rect& rect)
+{
+    DrawFrame(canvas, rect, palette::kMidGrey, palette::kWhite);
+}
+
+void EraseFrame(Canvas& canvas, const Rect& rect)
+{
+    DrawFrame(canvas, rect, palette::kBackground, palette::kBackground);
+}
+
+bool CreateHandGraphics(Tutor& tutor)
+{
+    tutor.display.hbmHand.fill(QImage());
+    std::string name;
+    for (int index = 0; index < keys::kCount; ++index) {
+        if (!LoadHandGraphic(tutor, index, name)) {
+            tutor.host.ShowMessage("Can't load hand graphic " + name, "CreateHandGraphics",
+                                   BoxIcon::Exclamation, false);
+            return false;
+        }
+    }
+    return true;
+}
+
+void DeleteHandGraphics(Tutor& tutor)
+{
+    tutor.display.hbmHand.fill(QImage());
+}
+
+bool CreateCompositeBM(Tutor& tutor)
+{
+    DisplayState& display = tutor.display;
+    display.hbmComposite = QImage(display.hbmKeyboard.size(), QImage::Format_RGB32);
+    if (display.hbmComposite.isNull()) {
+        tutor.host.ShowMessage("Unable to CreateCompatibleBitmap hbmComposite", "CreateCompositeBM",
+                               BoxIcon::Exclamation);
+        return false;
+    }
+    Canvas composite(&display.hbmComposite);
+    return composite.Copy(&display.hbmKeyboard, 0, 0, display.hbmKeyboard.width(),
+                          display.hbmKeyboard.height(), 0, 0);
+}
+
+bool CreateBitMaps(Tutor& tutor)
+{
+    if (!CreateHandGraphics(tutor))
+        return false;
+    tutor.display.hbmKeyboard = tutor.resources.Picture("keyboard.png");
+    if (tutor.display.hbmKeyboard.isNull()) {
+        tutor.host.ShowMessage("Unable to load keyboard bitmap", "CreateBitMaps", BoxIcon::Exclamation);
+        return false;
+    }
+    if (!CreateCompositeBM(tutor))
+        return false;
+    SetHandOffsets(tutor);
+    return true;
+}
+
+void DeleteBitMaps(Tutor& tutor)
+{
+    DeleteHandGraphics(tutor);
+    tutor.display.hbmKeyboard = QImage();
+    tutor.display.hbmComposite = QImage();
+}
+
+void CalcScreenLayout(Tutor& tutor)
+{
+    DisplayState& display = tutor.display;
+    const int width = tutor.ClientWidth(), height = tutor.ClientHeight();
+    const int lineHeight = tutor.screen.TextHeight() + tutor.screen.ExternalLeading();
+    display.rcTypingArea.bottom = height - 13;
+    display.rcTypingArea.top = static_cast<int>((height - 13) - lineHeight * 3.4);
+    display.rcTypingArea.left = 40;
+    display.rcTypingArea.right = width - 40;
+    display.rcKeyboard.left = (width - keys::kKeyboardWidth) / 2;
+    display.rcKeyboard.right = display.rcKeyboard.left + keys::kKeyboardWidth;
+    display.rcKeyboard.top = display.rcTypingArea.top - (keys::kKeyboardHeight + 15);
+    display.rcKeyboard.bottom = display.rcTypingArea.top - 15;
+    tutor.layout.rcPageArea.top = 15;
+    tutor.layout.rcPageArea.bottom = display.rcKeyboard.top - 21;
+    tutor.layout.yText = tutor.layout.rcPageArea.top + 5;
+    PlaceColumn(tutor, tutor.course.nLesson, tutor.course.nPage);
+}
+
+void UpdateMainWindow(Tutor& tutor)
+{
+    DisplayState& display = tutor.display;
+    CalcScreenLayout(tutor);
+    SetKeyRects(tutor);
+    tutor.host.MoveTypingArea(display.rcTypingArea);
+    if (!tutor.screen.Copy(&display.hbmComposite, 0, 0, display.hbmComposite.width(),
+                           display.hbmComposite.height(), display.rcKeyboard.left, display.rcKeyboard.top)) {
+        tutor.host.ShowMessage("Unable to update the keyboard. Insufficient memory?", "UpdateMainWindow",
+                               BoxIcon::Exclamation);
+        return;
+    }
+    DrawRaisedFrame(tutor.screen, display.rcKeyboard);
+    const bool startScreen = tutor.course.nLesson == 0 && tutor.course.nPage == 1;
+    if (!startScreen && tutor.ClientWidth() > PanelThreshold(tutor.course.nFontSize)) {
+        const Rect frame = FrameRect(tutor);
+        ClearRect(tutor.screen, frame);
+        DrawRaisedFrame(tutor.screen, frame);
+    }
+    ChangePage(tutor, 0);
+    DrawPageHand(tutor);
+}
+
+bool ChangeHand(Tutor& tutor)
+{
+    DeleteHandGraphics(tutor);
+    if (!CreateHandGraphics(tutor))
+        return false;
+    DrawKeyboard(tutor);
+    SetHandOffsets(tutor);
+    tutor.course.nCharPos = 0;
+    ChangePage(tutor, 0);
+    DrawPageHand(tutor);
+    return true;
+}

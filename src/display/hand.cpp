@@ -1,0 +1,88 @@
+#include "display/hand.h"
+
+#include "course/trial.h"
+#include "display/key_table.h"
+#include "display/keymap.h"
+#include "tutor.h"
+
+
+namespace {
+
+// Copies a keyboard-coordinate area of the composite to the screen.
+bool ShowComposite(Tutor& tutor, const Rect& area)
+{
+    const Rect& keyboard = tutor.display.rcKeyboard;
+    return tutor.screen.Copy(&tutor.display.hbmComposite, area.left, area.top, area.width(), area.height(),
+                             keyboard.left + area.left, keyboard.top + area.top);
+}
+
+bool CopyInto(Canvas& composite, const QImage& source, const Rect& from, Point to)
+{
+    return composite.Copy(&source, from.left, from.top, from.width(), from.height(), to.x, to.y);
+}
+
+}  // namespace
+
+void DrawHandAtKey(Tutor& tutor, unsigned char ch)
+{
+    DisplayState& display = tutor.display;
+    const int index = KeyIndexOf(ch);
+    const QImage& picture = display.hbmHand[index];
+    if (picture.isNull())
+        return;
+    const Point at = display.ptHandOffset[index];
+    display.rcHand = {at.x, at.y, at.x + picture.width(), at.y + picture.height()};
+    display.rcHandUnion = UnionRect(display.rcHand, display.rcHome);
+    const int keyboardHeight = display.hbmKeyboard.height();
+    int height = picture.height();
+    if (display.rcHandUnion.bottom > keyboardHeight) {
+        display.rcHandUnion.bottom = keyboardHeight;
+        height = keyboardHeight - display.rcHand.top;
+    }
+    Canvas composite(&display.hbmComposite);
+    composite.Copy(&picture, 0, 0, picture.width(), height, at.x, at.y);
+    ShowComposite(tutor, display.rcHandUnion);
+}
+
+void DrawHomeHand(Tutor& tutor)
+{
+    DisplayState& display = tutor.display;
+    Canvas composite(&display.hbmComposite);
+    const Rect& hand = display.rcHand;
+    const Rect& home = display.rcHome;
+    const QImage& homePicture = display.hbmHand[keys::kHome];
+    const bool copied[] = {
+        CopyInto(composite, display.hbmKeyboard, hand, {hand.left, hand.top}),
+        CopyInto(composite, homePicture, {0, 0, home.width(), home.height()}, {home.left, home.top}),
+        ShowComposite(tutor, display.rcHandUnion),
+        CopyInto(composite, display.hbmKeyboard, home, {home.left, home.top}),
+    };
+    for (bool ok : copied)
+        if (!ok)
+            tutor.host.Beep();
+}
+
+void DrawKeyboard(Tutor& tutor)
+{
+    const QImage& composite = tutor.display.hbmComposite;
+    ShowComposite(tutor, {0, 0, composite.width(), composite.height()});
+}
+
+void DrawPageHand(Tutor& tutor)
+{
+    const CourseState& course = tutor.course;
+    const int lesson = course.nLesson, page = course.nPage;
+    const bool shaded = course.bHomeShaded != 0;
+    if (lesson == 1 && page == 4) {
+        if (course.nExLine >= 0 && course.nExLine < 4)
+            DrawHandAtKey(tutor, TrialKey(tutor, course.nExLine));
+        else if (course.nExLine == 4)
+            DrawHomeHand(tutor);
+        return;
+    }
+    const bool keyboardOnly = (lesson == 3 && page < 3) || (shaded && lesson == 3 && page == 3) ||
+                              (shaded && lesson > 3 && page == 1) || (shaded && lesson == 12 && page < 4) ||
+                              (shaded && lesson == 23 && page < 3);
+    if (!keyboardOnly)
+        DrawHomeHand(tutor);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+struct Tutor;
+
+// Shows the hand striking the key of ch (nothing for a character without a key).
+void DrawHandAtKey(Tutor& tutor, unsigned char ch);
+// Takes the hand off its key and shows it at home.
+void DrawHomeHand(Tutor& tutor);
+// Copies the whole composite to the screen.
+void DrawKeyboard(Tutor& tutor);
+// Shows the hand the current page calls for: at the key-trial key, at home, or none.
+void DrawPageHand(Tutor& tutor);

@@ -1,0 +1,74 @@
+#include "pages/instruction_page.h"
+
+#include "course/exercise.h"
+#include "course/layout.h"
+#include "course/lessons.h"
+#include "course/trial.h"
+#include "display/banner.h"
+#include "display/hand.h"
+#include "display/marks.h"
+#include "pages/page_table.h"
+#include "tutor.h"
+
+namespace {
+
+void RunDemo(Tutor& tutor, const pages::PageRecord& page)
+{
+    const bool shaded = tutor.course.bHomeShaded != 0;
+    const auto key = [&](std::size_t i) {
+        return i < page.keys.size() ? static_cast<unsigned char>(page.keys[i]) : static_cast<unsigned char>(0);
+    };
+    switch (page.demo) {
+    case pages::Demo::None:
+        break;
+    case pages::Demo::HomeAndBanner:
+        DrawHomeHand(tutor);
+        DrawBanner(tutor);
+        break;
+    case pages::Demo::Guides:
+        DrawGuides(tutor);
+        break;
+    case pages::Demo::ShadeTwo:
+        if (shaded)
+            ShadeTwoKeys(tutor, key(0), key(1));
+        break;
+    case pages::Demo::ShadeGroup:
+        if (shaded) {
+            const unsigned char group[6] = {key(0), key(1), key(2), key(3), key(4), key(5)};
+            ShadeKeyGroup(tutor, group);
+        }
+        break;
+    }
+}
+
+}  // namespace
+
+void DrawInstructionPage(Tutor& tutor)
+{
+    CourseState& course = tutor.course;
+    if (course.nLesson < 0 || course.nLesson > kLastLesson)
+        return;
+    const pages::PageRecord* page = pages::FindPage(course.nLesson, course.nPage, course.bLeftHand != 0);
+    if (!page)
+        return;
+    if (page->exerciseFlag != pages::kKeepFlag)
+        course.bExercisePage = page->exerciseFlag;
+    if (page->kind == pages::Kind::TrialStart)
+        course.nExLine = 0;
+    RunDemo(tutor, *page);
+    int nextRow = 0;
+    for (const pages::Line& line : page->lines.view()) {
+        DrawStringLine(tutor, page->block, line.index, tutor.layout.xText + line.dx, RowTop(tutor, line.row) + line.dy);
+        nextRow = line.row + 1;
+    }
+    course.nLine = static_cast<int16_t>(nextRow);
+    if (page->kind == pages::Kind::KeyTrial) {
+        DrawTrialPage(tutor, page->block);
+    } else if (page->kind == pages::Kind::Exercise) {
+        const ExerciseSet set = ExerciseSetFor(course.nLesson, course.bLeftHand != 0);
+        course.nExBase = set.base;
+        course.nExLines = set.lines;
+        course.nLine = page->exerciseRow;
+        DrawExerciseLine(tutor);
+    }
+}

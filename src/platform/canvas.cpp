@@ -1,0 +1,111 @@
+#include "platform/canvas.h"
+
+#include "platform/cp1252.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+
+bool Canvas::Copy(const QImage* src, int sx, int sy, int w, int h, int dx, int dy)
+{
+    if (!target_ || target_->isNull() || !src || src->isNull())
+        return false;
+    // Clip against the source, then against the target, moving both origins together.
+    auto clip = [&](int& s, int& d, int& extent, int sourceLimit, int targetLimit) {
+        if (s < 0) { d -= s; extent += s; s = 0; }
+        if (d < 0) { s -= d; extent += d; d = 0; }
+        extent = std::min({extent, sourceLimit - s, targetLimit - d});
+    };
+    clip(sx, dx, w, src->width(), target_->width());
+    clip(sy, dy, h, src->height(), target_->height());
+    if (w <= 0 || h <= 0)
+        return true;
+    const QImage source = src->format() == QImage::Format_RGB32
+                              ? *src
+                              : src->convertToFormat(QImage::Format_RGB32);
+    for (int row = 0; row < h; ++row) {
+        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(sy + row)) + sx;
+        auto* to = reinterpret_cast<QRgb*>(target_->scanLine(dy + row)) + dx;
+        std::copy(from, from + w, to);
+    }
+    return true;
+}
+
+void Canvas::Fill(const Rect& rect, QRgb colour)
+{
+    if (!target_ || rect.empty())
+        return;
+    QPainter painter(target_);
+    painter.fillRect(rect.left, rect.top, rect.width(), rect.height(), QColor(colour));
+}
+
+void Canvas::Invert(const Rect& rect)
+{
+    if (!target_)
+        return;
+    const int left = std::max(rect.left, 0), right = std::min(rect.right, target_->width());
+    const int top = std::max(rect.top, 0), bottom = std::min(rect.bottom, target_->height());
+    for (int y = top; y < bottom; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(target_->scanLine(y));
+        for (int x = left; x < right; ++x)
+            line[x] = line[x] ^ 0x00FFFFFFu;
+    }
+}
+
+void Canvas::ThinLine(Point from, Point to, const Pen& pen)
+{
+    const int dx = std::abs(to.x - from.x), dy = -std::abs(to.y - from.y);
+    const int stepX = from.x < to.x ? 1 : -1, stepY = from.y < to.y ? 1 : -1;
+    int error = dx + dy;
+    Point p = from;
+    while (p != to) {
+        if (target_->rect().contains(p.x, p.y)) {
+            auto* pixel = reinterpret_cast<QRgb*>(target_->scanLine(p.y)) + p.x;
+            *pixel = pen.xorMode ? (*pixel ^ (pen.colour & 0x00FFFFFFu)) : (pen.colour | 0xFF000000u);
+        }
+        const int twice = 2 * error;
+        if (twice >= dy) { error += dy; p.x += stepX; }
+        if (twice <= dx) { error += dx; p.y += stepY; }
+    }
+}
+
+void Canvas::Line(Point from, Point to, const Pen& pen)
+{
+    if (!target_)
+        return;
+    if (pen.width <= 1) {
+        ThinLine(from, to, pen);
+        return;
+    }
+    QPainter painter(target_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (pen.xorMode)
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(QPen(QColor(pen.colour), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (from == to)
+        painter.drawPoint(from.x, from.y);
+    else
+        painter.drawLine(from.x, from.y, to.x, to.y);
+}
+
+void Canvas::SetFont(const QFont& font)
+{
+    font_ = font;
+    metrics_.emplace(font_);
+}
+
+void Canvas::Text(int x, int y, std::string_view text)
+{
+    if (!target_ || text.empty() || !metrics_)
+        return;
+    QPainter painter(target_);
+    painter.setFont(font_);
+    painter.setPen(Qt::black);
+    painter.drawText(x, y + metrics_->ascent(), cp1252::ToQString(text));
+}
+
+int Canvas::TextWidth(std::string_view text) const
+{
+    return metrics_ ? metrics_->horizontalAdvance(cp1252::ToQString(text)) : 0;
+}

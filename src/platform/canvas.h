@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/geometry.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+
+#include <optional>
+#include <string_view>
+
+struct Pen {
+    int width = 1;
+    QRgb colour = qRgb(0, 0, 0);
+    bool xorMode = false;   // combine with the target by XOR instead of copying
+};
+
+// A drawing surface: a target image with a selected text font. Shapes are never
+// antialiased, so inverting or XOR-ing twice restores the pixels exactly.
+class Canvas {
+public:
+    explicit Canvas(QImage* target = nullptr) : target_(target) {}
+
+    void SetTarget(QImage* target) { target_ = target; }
+    QImage* Target() const { return target_; }
+
+    // Copies a w x h block of src at (sx, sy) to (dx, dy), clipped to both images.
+    // Fails only when the source or the target is missing.
+    bool Copy(const QImage* src, int sx, int sy, int w, int h, int dx, int dy);
+    void Fill(const Rect& rect, QRgb colour);
+    void Invert(const Rect& rect);
+    // A pen of width 1 draws from `from` up to, but not including, `to`. Wider pens have
+    // round ends and cover both end points; a zero-length line is a round dot.
+    void Line(Point from, Point to, const Pen& pen);
+
+    void SetFont(const QFont& font);
+    const QFont& Font() const { return font_; }
+    // Black text with its top-left corner at (x, y); the text is code page 1252.
+    void Text(int x, int y, std::string_view text);
+    // Width of the text measured as one string (kerning included).
+    int TextWidth(std::string_view text) const;
+    int TextHeight() const { return metrics_ ? metrics_->height() : 0; }
+    int ExternalLeading() const { return metrics_ ? metrics_->leading() : 0; }
+
+private:
+    void ThinLine(Point from, Point to, const Pen& pen);
+
+    QImage* target_;
+    QFont font_;
+    std::optional<QFontMetrics> metrics_;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/geometry.h"
+
+#include <cstdint>
+#include <string>
+
+enum class BoxIcon { Exclamation, Information };
+
+// What the course and the display need of the window system. The shell implements it
+// with Qt; tests replace it with a fake that records what happened.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // The short default beep.
+    virtual void Beep() = 0;
+    // A message box with an OK button; text and title are code page 1252. `owned` is false
+    // where no main window exists yet.
+    virtual void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon,
+                             bool owned = true) = 0;
+    // Timers of the main window; SetTimer returns the id of the timer it set.
+    virtual int SetTimer(int id, int milliseconds) = 0;
+    virtual void KillTimer(int id) = 0;
+    // The whole client area is to be drawn anew before the next paint.
+    virtual void InvalidateClient() = 0;
+    // Puts the typing area at this rectangle of the client area.
+    virtual void MoveTypingArea(const Rect& rect) = 0;
+    // Shows what was drawn so far at once, before the thread blocks.
+    virtual void FlushScreen() = 0;
+    // Blocks the user-interface thread.
+    virtual void Sleep(int milliseconds) = 0;
+};

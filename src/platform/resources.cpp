@@ -1,0 +1,60 @@
+#include "platform/resources.h"
+
+#include "platform/cp1252.h"
+
+#include <QDirIterator>
+#include <QFile>
+
+#include <charconv>
+
+void StringTable::AddSource(std::string_view utf8)
+{
+    while (!utf8.empty()) {
+        const std::size_t end = utf8.find('\n');
+        std::string_view line = utf8.substr(0, end);
+        utf8 = end == std::string_view::npos ? std::string_view{} : utf8.substr(end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.empty() || line.front() == '#')
+            continue;
+        const std::size_t tab = line.find('\t');
+        int id = 0;
+        const auto [rest, error] = std::from_chars(line.data(), line.data() + tab, id);
+        if (tab == std::string_view::npos || error != std::errc{} || rest != line.data() + tab)
+            continue;
+        Set(id, cp1252::FromUtf8(line.substr(tab + 1)));
+    }
+}
+
+void StringTable::Set(int id, std::string_view cp1252Text)
+{
+    texts_[id] = std::string(cp1252Text.substr(0, kMaxLength));
+}
+
+const std::string& StringTable::Get(int id) const
+{
+    static const std::string kNone;
+    const auto it = texts_.find(id);
+    return it == texts_.end() ? kNone : it->second;
+}
+
+Resources Resources::BuiltIn()
+{
+    Resources resources;
+    QDirIterator files(QStringLiteral(":/strings"), QDir::Files);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray data = file.readAll();
+            resources.strings.AddSource(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+        }
+    }
+    return resources;
+}
+
+QImage Resources::Picture(std::string_view file) const
+{
+    const QString name = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
+    QImage image(QStringLiteral(":/pictures/") + name.toLower());
+    return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QKeyEvent;
+class QWidget;
+struct Tutor;
+
+// Sees every key event bound for the main window before it is delivered: the arrow keys
+// turn pages, typed characters go to the course, releases bring the hand home. Characters
+// pass on to the typing area unless the latch against auto-repeat holds.
+class InputFilter : public QObject {
+public:
+    InputFilter(Tutor& tutor, QWidget& mainWindow, std::function<void()> changed)
+        : tutor_(tutor), mainWindow_(mainWindow), changed_(std::move(changed))
+    {
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool KeyPress(const QKeyEvent& event);
+    void KeyRelease(const QKeyEvent& event);
+    bool ForMainWindow(QObject* watched) const;
+
+    Tutor& tutor_;
+    QWidget& mainWindow_;
+    std::function<void()> changed_;   // what was drawn is to be shown
+    // The last release that cleared the latch: X reports a held key now and then as a
+    // release and a press with the same time stamp.
+    quint32 releasedScanCode_ = 0;
+    quint64 releasedAt_ = 0;
+};

@@ -1,0 +1,231 @@
+#include "shell/main_window.h"
+
+#include "course/navigation.h"
+#include "display/bitmaps.h"
+#include "display/hand.h"
+#include "display/keymap.h"
+#include "platform/cp1252.h"
+#include "platform/fonts.h"
+#include "platform/palette.h"
+#include "shell/fonts.h"
+#include "shell/menu.h"
+#include "tutor.h"
+
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+ClientArea::ClientArea(Tutor& tutor, QWidget* parent) : QWidget(parent), tutor_(tutor)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ClientArea::Invalidate()
+{
+    dirty_ = true;
+    update();
+}
+
+void ClientArea::paintEvent(QPaintEvent* event)
+{
+    if (dirty_) {
+        dirty_ = false;
+        tutor_.screenImage.fill(palette::kBackground);
+        UpdateMainWindow(tutor_);
+    }
+    QPainter painter(this);
+    painter.drawImage(event->rect(), tutor_.screenImage, event->rect());
+}
+
+void ClientArea::resizeEvent(QResizeEvent*)
+{
+    tutor_.ResizeClient(width(), height());
+    dirty_ = true;
+}
+
+MainWindow::MainWindow(Tutor& tutor)
+    : tutor_(tutor), client_(new ClientArea(tutor, this)), edit_(new QPlainTextEdit(client_))
+{
+    setCentralWidget(client_);
+    edit_->setFrameShape(QFrame::StyledPanel);
+    edit_->setFrameShadow(QFrame::Sunken);
+    edit_->setTabChangesFocus(false);
+    BuildMenu();
+}
+
+void MainWindow::BuildMenu()
+{
+    QMenu* popup = nullptr;
+    for (const menu::Item& item : menu::kItems) {
+        if (item.popup)
+            popup = menuBar()->addMenu(QString::fromUtf8(item.popup));
+        if (item.id == 0) {
+            popup->addSeparator();
+            continue;
+        }
+        QAction* action = popup->addAction(QString::fromUtf8(item.text));
+        connect(action, &QAction::triggered, this, [this, id = item.id] { OnCommand(id); });
+        actions_[item.id] = action;
+    }
+    for (int id : {menu::kLeftHand, menu::kRightHand})
+        actions_[id]->setCheckable(true);
+    actions_[menu::kLeftHand]->setChecked(true);
+}
+
+QAction* MainWindow::Action(int id) const
+{
+    const auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+bool MainWindow::Create()
+{
+    if (tutor_.shell.szFileName.empty())
+        setWindowTitle(QStringLiteral("Tastora"));
+    else
+        ShowFileCaption();
+    if (!CreateBitMaps(tutor_)) {
+        Fatal();
+        return false;
+    }
+    SetFontForSize();
+    SetKeyRects(tutor_);
+    edit_->setFocus();
+    return true;
+}
+
+void MainWindow::Fatal()
+{
+    tutor_.host.ShowMessage("Unfortunately, due to the reported errors the application must terminate.",
+                            "FATAL ERROR", BoxIcon::Exclamation, false);
+}
+
+void MainWindow::ShowFileCaption()
+{
+    tutor_.shell.szCaption = "Tastora -- " + tutor_.shell.szTitleName;
+    setWindowTitle(cp1252::ToQString(tutor_.shell.szCaption));
+    if (!tutor_.course.bLeftHand) {
+        actions_[menu::kLeftHand]->setChecked(false);
+        actions_[menu::kRightHand]->setChecked(true);
+    }
+}
+
+void MainWindow::SetFontForSize()
+{
+    const FontSizeRow* row = FontSizeRowOf(tutor_.course.nFontSize);
+    if (!row)
+        return;
+    const QFont font = TextFontForHeight(row->height);
+    edit_->setFont(font);
+    tutor_.screen.SetFont(font);
+    tutor_.layout.cyLine = static_cast<int16_t>(row->height);
+    ApplyMinimumSize();
+    InvalidateClient();
+}
+
+void MainWindow::ApplyMinimumSize()
+{
+    if (const FontSizeRow* row = FontSizeRowOf(tutor_.course.nFontSize)) {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        setMinimumSize(row->minimum.width - frame.width(), row->minimum.height - frame.height());
+    }
+}
+
+void MainWindow::Place()
+{
+    const Rect& wanted = tutor_.shell.rcWindow;
+    const QRect rect(wanted.left, wanted.top, wanted.width(), wanted.height());
+    bool onSomeScreen = false;
+    for (const QScreen* screen : QGuiApplication::screens())
+        onSomeScreen = onSomeScreen || screen->geometry().intersects(rect);
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const FontSizeRow* row = FontSizeRowOf(tutor_.course.nFontSize);
+    const Rect fitted = FitWindowRect(wanted,
+                                      {available.left(), available.top(), available.right() + 1, available.bottom() + 1},
+                                      onSomeScreen, row ? row->minimum : Size{});
+    const QSize frame = frameGeometry().size() - geometry().size();
+    move(fitted.left, fitted.top);
+    resize(fitted.width() - frame.width(), fitted.height() - frame.height());
+}
+
+void MainWindow::InvalidateClient()
+{
+    client_->Invalidate();
+}
+
+void MainWindow::MoveTypingArea(const Rect& rect)
+{
+    edit_->setGeometry(rect.left, rect.top, rect.width(), rect.height());
+}
+
+void MainWindow::FlushScreen()
+{
+    client_->repaint();
+}
+
+void MainWindow::ShowChanges()
+{
+    client_->update();
+}
+
+void MainWindow::OnCommand(int id)
+{
+    switch (id) {
+    case menu::kExit:
+        close();
+        break;
+    case menu::kCut:
+        edit_->cut();
+        break;
+    case menu::kCopy:
+        edit_->copy();
+        break;
+    case menu::kPaste:
+        edit_->paste();
+        break;
+    case menu::kClear:
+        edit_->textCursor().removeSelectedText();
+        break;
+    case menu::kLeftHand:
+    case menu::kRightHand:
+        SwitchHand(id == menu::kLeftHand);
+        break;
+    case menu::kStartLesson1:
+        StartLesson1();
+        break;
+    default:
+        break;
+    }
+    ShowChanges();
+}
+
+void MainWindow::SwitchHand(bool left)
+{
+    actions_[menu::kLeftHand]->setChecked(tutor_.course.bLeftHand != 0);
+    actions_[menu::kRightHand]->setChecked(tutor_.course.bLeftHand == 0);
+    if ((tutor_.course.bLeftHand != 0) == left)
+        return;
+    tutor_.course.bLeftHand = left ? 1 : 0;
+    if (!ChangeHand(tutor_)) {
+        Fatal();
+        QCoreApplication::exit(1);
+        return;
+    }
+    actions_[menu::kLeftHand]->setChecked(left);
+    actions_[menu::kRightHand]->setChecked(!left);
+}
+
+void MainWindow::StartLesson1()
+{
+    if (tutor_.course.nLesson != 0) {
+        DrawKeyboard(tutor_);
+        DrawHomeHand(tutor_);
+    }
+    tutor_.course.nLesson = 0;
+    tutor_.course.nPage = 2;
+    ChangePage(tutor_, 0);
+}

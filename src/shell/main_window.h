@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/geometry.h"
+
+#include <QMainWindow>
+
+#include <map>
+
+class QAction;
+class QPlainTextEdit;
+struct Tutor;
+
+// The client area: shows the tutor's screen image and draws it anew when invalidated.
+class ClientArea : public QWidget {
+public:
+    ClientArea(Tutor& tutor, QWidget* parent);
+    void Invalidate();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    Tutor& tutor_;
+    bool dirty_ = true;
+};
+
+class MainWindow : public QMainWindow {
+public:
+    explicit MainWindow(Tutor& tutor);
+
+    // Loads the pictures, the font and the caption; false (after the fatal message) when
+    // the program cannot run.
+    bool Create();
+    // Places the window at the tutor's window rectangle, fitted onto the screen.
+    void Place();
+
+    void InvalidateClient();
+    void MoveTypingArea(const Rect& rect);
+    void FlushScreen();
+    // Shows what the course drew since the last paint.
+    void ShowChanges();
+    void OnCommand(int id);
+    QPlainTextEdit& TypingArea() { return *edit_; }
+    QAction* Action(int id) const;
+
+private:
+    void BuildMenu();
+    void ShowFileCaption();
+    void SetFontForSize();
+    void ApplyMinimumSize();
+    void SwitchHand(bool left);
+    void StartLesson1();
+    void Fatal();
+
+    Tutor& tutor_;
+    ClientArea* client_;
+    QPlainTextEdit* edit_;
+    std::map<int, QAction*> actions_;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "course/state.h"
+#include "display/state.h"
+#include "platform/canvas.h"
+#include "platform/host.h"
+#include "platform/resources.h"
+#include "session/state.h"
+#include "shell/state.h"
+
+#include <QImage>
+
+// The whole program state: one of each subsystem's state, the platform services, and the
+// client area as an image (the window's own drawing surface, which keeps its font).
+struct Tutor {
+    Tutor(Host& host, const Resources& resources) : host(host), resources(resources) {}
+    Tutor(const Tutor&) = delete;
+    Tutor& operator=(const Tutor&) = delete;
+
+    int ClientWidth() const { return screenImage.width(); }
+    int ClientHeight() const { return screenImage.height(); }
+    // A new, blank client area of the given size.
+    void ResizeClient(int width, int height)
+    {
+        screenImage = QImage(width, height, QImage::Format_RGB32);
+        screen.SetTarget(&screenImage);
+    }
+
+    CourseState course;
+    TextLayout layout;
+    DisplayState display;
+    SessionState session;
+    ShellState shell;
+
+    Host& host;
+    const Resources& resources;
+    QImage screenImage;
+    Canvas screen{&screenImage};
+};

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Tastora needs to build and run; with --test also those
+# its tests need. Packages already present are not fetched again.
+set -euo pipefail
+
+packages=(cmake g++ make qt6-base-dev libsdl2-dev fonts-liberation2)
+if [[ "${1:-}" == "--test" ]]; then
+    packages+=(libgtest-dev xvfb xdotool x11-xkb-utils x11-utils imagemagick)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

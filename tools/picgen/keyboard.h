@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+
+namespace picgen {
+
+// The German typewriter keyboard, keys::kKeyboardWidth x keys::kKeyboardHeight.
+QImage DrawKeyboard();
+
+// The colour of a lettered key's top face (key index 0..42): that of its column group.
+QColor KeyFaceColour(int keyIndex);
+
+// Where a hand strikes key index 0..44, in keyboard coordinates: the key's top face; for
+// RETURN the lower part of the Enter key; for SPACE the spot of the space bar under the thumb.
+QRect StrikeArea(bool leftHand, int keyIndex);
+
+}  // namespace picgen
