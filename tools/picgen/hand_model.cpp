@@ -30,14 +30,15 @@ struct DigitShape {
     QPointF rest;   // the fingertips on f g h j, the thumb on the space bar
     double baseRadius;
     double tipRadius;
+    double reach;   // the longest it looks stretched out, in resting lengths
 };
 
 constexpr std::array<DigitShape, kDigitCount> kShape{{
-    /* thumb  */ {{30, 70}, {62, 43}, 8.0, 7.2},
-    /* index  */ {{27, 33}, {33, 0}, 7.3, 6.5},
-    /* middle */ {{9, 35}, {11, 0}, 7.5, 6.8},
-    /* ring   */ {{-9, 34}, {-11, 0}, 7.0, 6.3},
-    /* little */ {{-26, 31}, {-33, 0}, 6.3, 5.6},
+    /* thumb  */ {{30, 70}, {62, 43}, 8.0, 7.2, 1.4},
+    /* index  */ {{27, 33}, {33, 0}, 7.3, 6.5, 2.1},
+    /* middle */ {{9, 35}, {11, 0}, 7.5, 6.8, 2.2},
+    /* ring   */ {{-9, 34}, {-11, 0}, 7.0, 6.3, 2.0},
+    /* little */ {{-26, 31}, {-33, 0}, 6.3, 5.6, 1.8},
 }};
 
 // How far the resting fingers draw back (curl up) while another finger strikes.
@@ -242,11 +243,11 @@ Flex FlexOf(const Candidate& candidate, Digit digit)
 }
 
 // The striking digit may stretch out far; it should not bend much.
-double StrikingStrain(const Flex& flex)
+double StrikingStrain(const Flex& flex, Digit digit)
 {
-    if (flex.stretch < 0.5 || flex.stretch > 2.2 || flex.bend > 60 * kDegree)
+    if (flex.stretch < 0.5 || flex.stretch > kShape[digit].reach || flex.bend > 60 * kDegree)
         return kImpossible;
-    return Square(std::max(0.0, flex.stretch - 1) / 0.4) + Square(std::max(0.0, 0.85 - flex.stretch) / 0.15) +
+    return Square(std::max(0.0, flex.stretch - 1) / 0.6) + Square(std::max(0.0, 0.85 - flex.stretch) / 0.15) +
            Square(std::max(0.0, flex.bend - 10 * kDegree) / (12 * kDegree));
 }
 
@@ -276,23 +277,28 @@ double Crowding(const HandPose& pose, Digit striking)
     return crowding;
 }
 
-// How unnatural a placement looks: the hand moved from home, turned, its fingers drawn
-// together or carried away from their home keys, its digits stretched, bent or crowded;
-// impossible when the hand leaves the picture.
+// How far a placement moves the hand from its natural shape at home.
+double PlacementStrain(const Placement& placement)
+{
+    return Square(std::hypot(placement.dx, placement.dy) / 20) + Square(placement.turn / (10 * kDegree)) +
+           Square((1 - placement.spread) / 0.15) + Square(placement.tuck / 0.6) +
+           Square((1 - placement.stay) / 0.5);
+}
+
+// How unnatural a placed hand looks: moved from home, its digits stretched, bent or
+// crowded; impossible when the hand leaves the picture.
 double Strain(const Placement& placement, const Candidate& candidate, Digit striking, const QRectF& inner)
 {
     if (!Fits(candidate.pose, inner))
         return kImpossible;
-    double strain = Square(std::hypot(placement.dx, placement.dy) / 20) + Square(placement.turn / (10 * kDegree)) +
-                    Square((1 - placement.spread) / 0.15) + Square(placement.tuck / 0.6) +
-                    Square((1 - placement.stay) / 0.5) + Crowding(candidate.pose, striking);
+    double strain = PlacementStrain(placement) + Crowding(candidate.pose, striking);
     for (int d = kIndex; d < kDigitCount; ++d) {
         const Digit digit = static_cast<Digit>(d);
         const Flex flex = FlexOf(candidate, digit);
-        strain += digit == striking ? StrikingStrain(flex) : RestingStrain(flex);
+        strain += digit == striking ? StrikingStrain(flex, digit) : RestingStrain(flex);
     }
     if (striking == kThumb)
-        strain += StrikingStrain(FlexOf(candidate, kThumb));
+        strain += StrikingStrain(FlexOf(candidate, kThumb), kThumb);
     return strain;
 }
 
@@ -313,12 +319,14 @@ Placement LeastStrain(bool leftHand, Digit striking, QPointF target, const QRect
     };
     Placement best;
     double least = kImpossible;
-    for (int dx = -110; dx <= 110; dx += 10)
+    for (int dx = -112; dx <= 112; dx += 4)
         for (int dy = -48; dy <= 36; dy += 6)
             for (int turn = -30; turn <= 30; turn += 6)
                 for (double tuck : {0.0, 0.5, 1.0})
                     for (double stay : {0.0, 0.5, 1.0}) {
                         const Placement placement{double(dx), double(dy), turn * kDegree, 1, tuck, stay};
+                        if (PlacementStrain(placement) >= least)
+                            continue;   // cannot beat the best even with a perfect fit
                         const double strain = strainOf(placement);
                         if (strain < least) {
                             least = strain;
@@ -351,6 +359,12 @@ Placement LeastStrain(bool leftHand, Digit striking, QPointF target, const QRect
     return best;
 }
 
+std::runtime_error NoFit(bool leftHand, int keyIndex)
+{
+    return std::runtime_error(std::string("no hand fits the picture of the ") + (leftHand ? "left" : "right") +
+                              " hand at key index " + std::to_string(keyIndex));
+}
+
 }  // namespace
 
 Digit StrikingDigit(bool leftHand, int keyIndex)
@@ -364,11 +378,10 @@ Digit StrikingDigit(bool leftHand, int keyIndex)
 HandPose PoseForPicture(bool leftHand, int keyIndex, const QRect& picture)
 {
     const QRectF inner = QRectF(picture).adjusted(kEdgeMargin, kEdgeMargin, -kEdgeMargin, 0);
-    const std::string name = keys::HandPictureFile(leftHand, keyIndex);
     if (keyIndex == keys::kHome) {
         HandPose home = Place(leftHand, {}, std::nullopt, {}).pose;
         if (!Fits(home, inner))
-            throw std::runtime_error("the resting hand does not fit into " + name);
+            throw NoFit(leftHand, keyIndex);
         return home;
     }
     const Digit striking = StrikingDigit(leftHand, keyIndex);
@@ -376,7 +389,7 @@ HandPose PoseForPicture(bool leftHand, int keyIndex, const QRect& picture)
     const Placement placement = LeastStrain(leftHand, striking, target, inner);
     const Candidate candidate = Place(leftHand, placement, striking, target);
     if (Strain(placement, candidate, striking, inner) == kImpossible)
-        throw std::runtime_error("no hand placement fits into " + name);
+        throw NoFit(leftHand, keyIndex);
     return candidate.pose;
 }
 

@@ -3,6 +3,7 @@
 #include "display/key_table.h"
 
 #include <QLinearGradient>
+#include <QPainterPath>
 #include <QPolygonF>
 
 #include <cmath>
@@ -17,6 +18,7 @@ const QColor kSkinShade(226, 172, 140);
 const QColor kOutline(125, 74, 52);
 const QColor kNail(255, 240, 236);
 const QColor kNailEdge(208, 150, 134);
+const QColor kCrease(196, 136, 106);
 constexpr double kOutlineWidth = 1.3;
 
 QPointF Unit(QPointF vector)
@@ -75,6 +77,24 @@ void PaintNail(QPainter& painter, const Capsule& capsule)
     painter.restore();
 }
 
+// The fold over the last joint, where the digit is long enough to show one.
+void PaintCrease(QPainter& painter, const Capsule& capsule)
+{
+    const QPointF axis = capsule.tip - capsule.base;
+    const double length = std::hypot(axis.x(), axis.y());
+    const double fromTip = 2.2 * capsule.tipRadius;
+    if (length < fromTip + capsule.baseRadius)
+        return;
+    const QPointF u = axis / length;
+    const QPointF across = Normal(u) * (0.5 * capsule.tipRadius);
+    const QPointF middle = capsule.tip - u * fromTip;
+    QPainterPath crease(middle - across);
+    crease.quadTo(middle + u * 1.5, middle + across);
+    painter.setPen(QPen(kCrease, 0.9, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(crease);
+}
+
 void PaintDigit(QPainter& painter, const Capsule& capsule)
 {
     const QPointF middle = (capsule.base + capsule.tip) / 2;
@@ -82,6 +102,7 @@ void PaintDigit(QPainter& painter, const Capsule& capsule)
     painter.setPen(QPen(kOutline, kOutlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(RoundBrush(middle - across, middle + across));
     painter.drawPolygon(TaperedCapsule(capsule));
+    PaintCrease(painter, capsule);
     PaintNail(painter, capsule);
 }
 

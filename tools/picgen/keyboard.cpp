@@ -5,6 +5,7 @@
 
 #include "display/key_table.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -97,10 +98,15 @@ void DrawLabel(QPainter& painter, const QRect& face, const QString& label)
 {
     painter.setPen(kInk);
     if (label.size() == 2) {
-        painter.setFont(ExactFont(QStringLiteral("Liberation Sans"), 9, QFont::Bold));
-        const int half = face.height() / 2;
-        painter.drawText(face.adjusted(0, -1, 0, -half), Qt::AlignCenter, label.left(1));
-        painter.drawText(face.adjusted(0, half - 1, 0, 0), Qt::AlignCenter, label.right(1));
+        const QFont font = ExactFont(QStringLiteral("Liberation Sans"), 10, QFont::Bold);
+        painter.setFont(font);
+        const QFontMetricsF metrics(font);
+        const QPointF centre = QRectF(face).center();
+        for (int line = 0; line < 2; ++line) {
+            const QString glyph = label.mid(line, 1);
+            const double baseline = face.top() + 8 + 8 * line;
+            painter.drawText(QPointF(centre.x() - metrics.horizontalAdvance(glyph) / 2, baseline), glyph);
+        }
         return;
     }
     const bool punctuation = label == u"," || label == u"." || label == u"-";

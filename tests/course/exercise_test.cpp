@@ -1,0 +1,177 @@
+#include "course/exercise.h"
+#include "course/layout.h"
+#include "course/navigation.h"
+#include "support/tutor_fixture.h"
+
+#include <string>
+
+namespace {
+
+constexpr unsigned char kBackspace = 8;
+constexpr unsigned char kEnter = 13;
+
+class ExerciseTest : public TutorTest {
+protected:
+    void SetUp() override
+    {
+        resources.strings.Set(0, "jj hh gg ff ff gg hh jj");
+        resources.strings.Set(1, "fjf jfj");
+        resources.strings.Set(9, "hg");
+        resources.strings.Set(320, "Was, wo?");
+        resources.strings.Set(332, "ja");
+        Start();
+        GoTo(2, 2);
+    }
+    void GoTo(int lesson, int page)
+    {
+        tutor.course.nLesson = static_cast<int16_t>(lesson);
+        tutor.course.nPage = static_cast<int16_t>(page);
+        Paint();
+    }
+    void Type(const std::string& text)
+    {
+        for (char c : text)
+            TypeExerciseChar(tutor, static_cast<unsigned char>(c));
+    }
+    int Width(int characters) const
+    {
+        return tutor.screen.TextWidth(tutor.course.szLine.substr(0, static_cast<std::size_t>(characters)));
+    }
+    // Black pixels on the caret line under character p.
+    int CaretPixels(int p) const
+    {
+        const int y = RowTop(tutor, tutor.course.nLine) + 4 + tutor.screen.TextHeight();
+        const int x0 = tutor.layout.xText + Width(p) + 2, x1 = tutor.layout.xText + Width(p + 1) - 2;
+        int black = 0;
+        for (int x = x0; x < x1; ++x)
+            black += Pixel(x, y) == 0;
+        return black;
+    }
+    int ExerciseRowInk() const
+    {
+        const int y = RowTop(tutor, tutor.course.nLine);
+        return DarkPixels({tutor.layout.xText, y, tutor.layout.rcPageArea.right, y + tutor.screen.TextHeight()});
+    }
+    const CourseState& course = tutor.course;
+};
+
+TEST_F(ExerciseTest, TheExercisePageShowsItsFirstLineWithTheCaretUnderTheFirstCharacter)
+{
+    EXPECT_EQ(course.szLine, "jj hh gg ff ff gg hh jj");
+    EXPECT_EQ(course.nLineLen, 23);
+    EXPECT_EQ(course.nLine, 5);
+    EXPECT_GT(ExerciseRowInk(), 50);
+    EXPECT_GT(CaretPixels(0), 0);
+    EXPECT_EQ(CaretPixels(1), 0);
+}
+
+TEST_F(ExerciseTest, WrongCharactersAreCountedAndStillAdvance)
+{
+    Type("jx ");
+    EXPECT_EQ(course.nKeystrokes, 3);
+    EXPECT_EQ(course.nCorrect, 2);
+    EXPECT_EQ(course.nCharPos, 3);
+    EXPECT_GT(CaretPixels(3), 0);
+    EXPECT_EQ(CaretPixels(2), 0) << "the old caret is erased";
+}
+
+TEST_F(ExerciseTest, BackspaceMovesBackAndTheRetypedCharacterCountsAgain)
+{
+    Type("jx");
+    Type(std::string(1, static_cast<char>(kBackspace)));
+    EXPECT_EQ(course.nCharPos, 1);
+    EXPECT_EQ(course.nKeystrokes, 2);
+    Type("j");
+    EXPECT_EQ(course.nKeystrokes, 3);
+    EXPECT_EQ(course.nCorrect, 2);
+    EXPECT_EQ(course.nCharPos, 2);
+}
+
+TEST_F(ExerciseTest, BackspaceAtTheStartOfTheLineBeeps)
+{
+    Type(std::string(1, static_cast<char>(kBackspace)));
+    EXPECT_EQ(host.beeps, 1);
+    EXPECT_EQ(course.nCharPos, 0);
+    EXPECT_EQ(course.nKeystrokes, 0);
+}
+
+TEST_F(ExerciseTest, EnterInsideTheLineDoesNothingAndIsNotCounted)
+{
+    Type("jj");
+    Type(std::string(1, static_cast<char>(kEnter)));
+    EXPECT_EQ(course.nCharPos, 2);
+    EXPECT_EQ(course.nKeystrokes, 2);
+    EXPECT_EQ(course.nExLine, 0);
+}
+
+TEST_F(ExerciseTest, ACompleteLineShowsNoCaretAndCountsFurtherCharactersAsWrong)
+{
+    Type(course.szLine);
+    EXPECT_EQ(course.nCharPos, 23);
+    EXPECT_EQ(course.nCorrect, 23);
+    for (int p = 0; p < 23; ++p)
+        EXPECT_EQ(CaretPixels(p), 0) << p;
+    Type("jj");
+    EXPECT_EQ(course.nKeystrokes, 25);
+    EXPECT_EQ(course.nCorrect, 23);
+    EXPECT_EQ(course.nCharPos, 23);
+    EXPECT_EQ(host.beeps, 0);
+}
+
+TEST_F(ExerciseTest, EnterAtTheEndBringsTheNextLineOnTheSameRow)
+{
+    Type(course.szLine);
+    Type(std::string(1, static_cast<char>(kEnter)));
+    EXPECT_EQ(course.nExLine, 1);
+    EXPECT_EQ(course.nCharPos, 0);
+    EXPECT_EQ(course.szLine, "fjf jfj");
+    EXPECT_EQ(course.nKeystrokes, 23);
+    EXPECT_GT(CaretPixels(0), 0);
+    const int y = RowTop(tutor, course.nLine);
+    const int lineEnd = tutor.layout.xText + Width(7) + 4;
+    EXPECT_EQ(DarkPixels({lineEnd, y, tutor.layout.rcPageArea.right, y + tutor.screen.TextHeight()}), 0)
+        << "the longer old line is cleared";
+}
+
+TEST_F(ExerciseTest, EnterAfterTheLastLineMovesOnePageOn)
+{
+    tutor.course.nExLine = 9;
+    Paint();
+    Type("hg");
+    Type(std::string(1, static_cast<char>(kEnter)));
+    EXPECT_EQ(course.nLesson, 2);
+    EXPECT_EQ(course.nPage, 3);
+}
+
+TEST_F(ExerciseTest, TheLastLineOfLesson22LeadsToLesson23)
+{
+    GoTo(22, 2);
+    tutor.course.nExLine = 12;
+    Paint();
+    Type("ja");
+    Type(std::string(1, static_cast<char>(kEnter)));
+    EXPECT_EQ(course.nLesson, 23);
+    EXPECT_EQ(course.nPage, 1);
+}
+
+TEST_F(ExerciseTest, CaretPenWidthFollowsTheFontSize)
+{
+    struct Case {
+        int fontSize;
+        int penWidth;
+    };
+    for (const Case& c : {Case{1000, 2}, Case{1001, 3}, Case{1002, 4}}) {
+        tutor.course.nFontSize = c.fontSize;
+        ApplyFont();
+        tutor.ResizeClient(800, 560);
+        Paint();
+        const int x = tutor.layout.xText + Width(1) / 2;
+        const int baseline = RowTop(tutor, course.nLine) + 4 + tutor.screen.TextHeight();
+        int thickness = 0;
+        for (int y = baseline - 4; y <= baseline + 4; ++y)
+            thickness += Pixel(x, y) == 0;
+        EXPECT_EQ(thickness, c.penWidth) << c.fontSize;
+    }
+}
+
+}  // namespace

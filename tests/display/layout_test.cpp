@@ -1,0 +1,129 @@
+#include "course/layout.h"
+#include "display/bitmaps.h"
+#include "platform/fonts.h"
+#include "platform/palette.h"
+#include "support/tutor_fixture.h"
+
+#include <QFontMetrics>
+
+namespace {
+
+class LayoutTest : public TutorTest {};
+
+TEST_F(LayoutTest, ScreenLayoutOfTheWorkedExample)
+{
+    // A font whose line height (height plus leading) is 16 pixels.
+    QFont font = TextFontForHeight(20);
+    for (int pixels = 8; pixels < 20; ++pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        if (metrics.height() + metrics.leading() == 16)
+            break;
+    }
+    tutor.screen.SetFont(font);
+    ASSERT_EQ(tutor.screen.TextHeight() + tutor.screen.ExternalLeading(), 16);
+    tutor.ResizeClient(692, 454);
+    CalcScreenLayout(tutor);
+    EXPECT_EQ(tutor.display.rcTypingArea, (Rect{40, 386, 652, 441}));
+    EXPECT_EQ(tutor.display.rcKeyboard, (Rect{177, 243, 514, 371}));
+    EXPECT_EQ(tutor.layout.rcPageArea.top, 15);
+    EXPECT_EQ(tutor.layout.rcPageArea.bottom, 222);
+    EXPECT_EQ(tutor.layout.yText, 20);
+}
+
+TEST_F(LayoutTest, TextColumnIsCentredWithTheWidthOfItsClass)
+{
+    struct Case {
+        int clientWidth;
+        int fontSize;
+        int lesson;
+        int page;
+        int left;
+        int right;
+    };
+    for (const Case& c : {Case{700, 1000, 5, 2, 115, 585}, Case{781, 1002, 9, 2, 20, 760},
+                          Case{700, 1000, 3, 4, 115, 585}, Case{800, 1001, 3, 4, 115, 685},
+                          Case{700, 1000, 0, 2, 95, 605}, Case{700, 1000, 22, 1, 65, 635}}) {
+        tutor.course.nFontSize = c.fontSize;
+        tutor.ResizeClient(c.clientWidth, 560);
+        PlaceColumn(tutor, c.lesson, c.page);
+        EXPECT_EQ(tutor.layout.rcPageArea.left, c.left) << c.lesson << "/" << c.page;
+        EXPECT_EQ(tutor.layout.rcPageArea.right, c.right) << c.lesson << "/" << c.page;
+        EXPECT_EQ(tutor.layout.xText, c.left);
+    }
+}
+
+TEST_F(LayoutTest, ColumnClassesDifferByFontGroup)
+{
+    EXPECT_EQ(PageColumn(1000, 3, 4), kNarrow);
+    EXPECT_EQ(PageColumn(1001, 3, 4), kMedium);
+    EXPECT_EQ(PageColumn(1002, 1, 4), kWide);
+    EXPECT_EQ(PageColumn(1000, 17, 2), kWide);
+    EXPECT_EQ(PageColumn(1001, 2, 2), kNarrow);
+    EXPECT_EQ(PageColumn(1000, 23, 3), kNarrow);
+    EXPECT_EQ(PageColumn(1002, 12, 3), kMedium);
+}
+
+TEST_F(LayoutTest, RaisedFrameLiesJustOutsideTheRectangle)
+{
+    tutor.ResizeClient(40, 40);
+    tutor.screenImage.fill(palette::kBackground);
+    const Rect rc{10, 10, 20, 20};
+    DrawRaisedFrame(tutor.screen, rc);
+    const QRgb grey = palette::kMidGrey & 0xFFFFFF, white = 0xFFFFFF, beige = palette::kBackground & 0xFFFFFF;
+    struct Probe {
+        int x;
+        int y;
+        QRgb colour;
+    };
+    for (const Probe& p : {Probe{8, 8, white},   Probe{15, 8, white},  Probe{21, 8, grey},  Probe{9, 9, white},
+                           Probe{15, 9, white},  Probe{20, 9, grey},   Probe{8, 15, white}, Probe{9, 15, white},
+                           Probe{20, 15, grey},  Probe{21, 15, grey},  Probe{9, 20, white}, Probe{15, 20, grey},
+                           Probe{15, 21, grey},  Probe{8, 21, white},  Probe{21, 21, grey}, Probe{10, 10, beige},
+                           Probe{19, 19, beige}, Probe{7, 7, beige},   Probe{22, 22, beige}}) {
+        EXPECT_EQ(Pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
+    }
+    EraseFrame(tutor.screen, rc);
+    QImage background(40, 40, QImage::Format_RGB32);
+    background.fill(palette::kBackground);
+    EXPECT_EQ(tutor.screenImage, background) << "erasing paints the frame over in the background colour";
+}
+
+TEST_F(LayoutTest, PagePanelFrameOnlyWhenTheClientIsWiderThanTheWidestColumn)
+{
+    tutor.course.nLesson = 2;
+    tutor.course.nPage = 2;
+    for (int width : {610, 611}) {
+        Start(width, 460);
+        EXPECT_EQ(Pixel(18, tutor.layout.rcPageArea.top - 6) == 0xFFFFFF, width == 611) << width;
+    }
+}
+
+TEST_F(LayoutTest, StartScreenShowsTheBannerCentredOnThePageAreaWithoutPanel)
+{
+    tutor.course.nLesson = 0;
+    tutor.course.nPage = 1;
+    Start(692, 454);
+    const Rect& page = tutor.layout.rcPageArea;
+    const QImage banner = resources.Picture("banner.png");
+    const int x = (692 - banner.width()) / 2;
+    const int y = page.top + (page.bottom - page.top - banner.height()) / 2;
+    EXPECT_EQ(Area({x, y, x + banner.width(), y + banner.height()}), banner);
+    EXPECT_EQ(Pixel(x - 1, y - 1), 0xFFFFFFu) << "raised frame";
+    EXPECT_EQ(Pixel(x + banner.width(), y + banner.height()), palette::kMidGrey & 0xFFFFFF);
+    EXPECT_EQ(Pixel(25, page.top + 2), palette::kBackground & 0xFFFFFF) << "no pale panel";
+}
+
+TEST_F(LayoutTest, KeyboardIsCentredBelowThePageInItsFrame)
+{
+    Start(700, 460);
+    const Rect& keyboard = tutor.display.rcKeyboard;
+    EXPECT_EQ(keyboard.left, (700 - 337) / 2);
+    EXPECT_EQ(keyboard.width(), 337);
+    EXPECT_EQ(keyboard.height(), 128);
+    EXPECT_EQ(host.typingArea, tutor.display.rcTypingArea);
+    EXPECT_EQ(Pixel(keyboard.left - 2, keyboard.top - 2), 0xFFFFFFu);
+    EXPECT_EQ(Pixel(keyboard.right + 1, keyboard.bottom + 1), palette::kMidGrey & 0xFFFFFF);
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+#include "session/session_file.h"
+#include "shell/fonts.h"
+#include "shell/startup.h"
+#include "shell/title_name.h"
+#include "support/tutor_fixture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+TEST(ExtractTitleName, TakesThePartAfterTheLastSeparator)
+{
+    struct Case {
+        const char* path;
+        const char* title;
+    };
+    for (const Case& c : {Case{"/home/anna/kurs.klv", "kurs.klv"}, Case{"kurs.klv", "kurs.klv"},
+                          Case{"C:\\Kurse\\anna.klv", "anna.klv"}, Case{"a/b\\c.klv", "c.klv"},
+                          Case{"dir/", ""}, Case{"", ""}}) {
+        EXPECT_EQ(ExtractTitleName(c.path), c.title) << c.path;
+    }
+}
+
+class StartUpTest : public TutorTest {
+protected:
+    std::string WriteSession(const SessionRecord& record)
+    {
+        const std::string path = (directory.path() + "/Übung ä.klv").toStdString();
+        QFile file(QString::fromStdString(path));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        const auto bytes = EncodeSession(record);
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+        return path;
+    }
+    QTemporaryDir directory;
+};
+
+TEST_F(StartUpTest, WithoutAFileTheDefaultWindowIsUsedAndShrunkOnANarrowScreen)
+{
+    StartUp(tutor, "", 1280);
+    EXPECT_EQ(tutor.shell.rcWindow, (Rect{5, 5, 705, 505}));
+    StartUp(tutor, "", 640);
+    EXPECT_EQ(tutor.shell.rcWindow, (Rect{5, 5, 635, 465}));
+}
+
+TEST_F(StartUpTest, ASessionFileSetsTheWindowEvenOnANarrowScreen)
+{
+    const std::string path = WriteSession({1, 12, 1001, 25, 0, 0, {40, 30, 760, 560}});
+    StartUp(tutor, path, 640);
+    EXPECT_EQ(tutor.shell.szFileName, path);
+    EXPECT_EQ(tutor.shell.szTitleName, "\xDC" "bung \xE4.klv");
+    EXPECT_EQ(tutor.shell.rcWindow, (Rect{40, 30, 760, 560}));
+    EXPECT_EQ(tutor.course.nLesson, 12);
+    EXPECT_EQ(tutor.course.bLeftHand, 0);
+}
+
+TEST_F(StartUpTest, AnUnreadableFileStartsAsWithoutAFile)
+{
+    const std::string path = WriteSession({0, 12, 1000, 20, 0, 0, {40, 30, 760, 560}});
+    StartUp(tutor, "\"" + path + "\"", 1280);
+    EXPECT_TRUE(tutor.shell.szFileName.empty());
+    EXPECT_TRUE(tutor.shell.szTitleName.empty());
+    EXPECT_EQ(tutor.shell.rcWindow, (Rect{5, 5, 705, 505}));
+    EXPECT_EQ(tutor.course.nLesson, 0);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].title, "READ FILE ERROR");
+    EXPECT_FALSE(host.messages[0].owned);
+}
+
+TEST(FitWindowRect, KeepsAGoodRectangleAndFitsOthersOntoTheScreen)
+{
+    const Rect screen{0, 0, 1280, 1024};
+    struct Case {
+        Rect window;
+        bool onSomeScreen;
+        Rect fitted;
+    };
+    for (const Case& c : {Case{{5, 5, 705, 505}, true, {5, 5, 705, 505}},
+                          Case{{-3000, 5, -2300, 505}, false, {0, 5, 700, 505}},
+                          Case{{2000, 2000, 2700, 2500}, false, {580, 524, 1280, 1024}},
+                          Case{{100, 100, 200, 150}, true, {100, 100, 730, 560}},
+                          Case{{1200, 900, 1300, 950}, true, {650, 564, 1280, 1024}}}) {
+        EXPECT_EQ(FitWindowRect(c.window, screen, c.onSomeScreen, {630, 460}), c.fitted);
+    }
+}
+
+TEST(FontSizes, RowHeightsMinimumWindowsAndNarrowThresholds)
+{
+    struct Case {
+        int fontSize;
+        int height;
+        Size minimum;
+        int narrowUpTo;
+    };
+    for (const Case& c : {Case{1000, 20, {630, 460}, 610}, Case{1001, 25, {680, 500}, 670},
+                          Case{1002, 30, {790, 550}, 780}}) {
+        const FontSizeRow* row = FontSizeRowOf(c.fontSize);
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->height, c.height);
+        EXPECT_EQ(row->minimum, c.minimum);
+        EXPECT_EQ(RowHeightFor(c.fontSize), c.height);
+        FakeHost host;
+        Resources resources;
+        Tutor tutor(host, resources);
+        tutor.ResizeClient(c.narrowUpTo, 500);
+        EXPECT_TRUE(IsWindowTooNarrow(tutor, c.fontSize));
+        tutor.ResizeClient(c.narrowUpTo + 1, 500);
+        EXPECT_FALSE(IsWindowTooNarrow(tutor, c.fontSize));
+    }
+    EXPECT_EQ(FontSizeRowOf(999), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/host.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// Records what the program asked of the window system.
+struct FakeHost : Host {
+    struct Message {
+        std::string text;
+        std::string title;
+        BoxIcon icon;
+        bool owned;
+    };
+
+    void Beep() override { ++beeps; }
+    void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned) override
+    {
+        messages.push_back({text, title, icon, owned});
+    }
+    int SetTimer(int id, int milliseconds) override
+    {
+        timers[id] = milliseconds;
+        return id;
+    }
+    void KillTimer(int id) override { timers.erase(id); }
+    void InvalidateClient() override { ++invalidations; }
+    void MoveTypingArea(const Rect& rect) override { typingArea = rect; }
+    void FlushScreen() override { ++flushes; }
+    void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
+
+    int beeps = 0;
+    std::vector<Message> messages;
+    std::map<int, int> timers;
+    int invalidations = 0;
+    Rect typingArea;
+    int flushes = 0;
+    std::vector<int> sleeps;
+};

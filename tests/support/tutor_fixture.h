@@ -1,0 +1,44 @@
+#pragma once
+
+#include "support/fake_host.h"
+#include "tutor.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+// Resources with the program's pictures and a string table of the test's own; pictures
+// named in `missing` cannot be found.
+struct TestResources : Resources {
+    QImage Picture(std::string_view file) const override
+    {
+        return missing.contains(std::string(file)) ? QImage() : Resources::Picture(file);
+    }
+    std::set<std::string> missing;
+};
+
+// A tutor with a fake window system, drawn on a client area of its own.
+class TutorTest : public testing::Test {
+protected:
+    // Loads the pictures, chooses the font of the font size and draws the whole client.
+    void Start(int width = 692, int height = 454);
+    // Sets the font of the current font size on the screen, as the main window does.
+    void ApplyFont();
+    // Draws the whole client area as a paint does.
+    void Paint();
+    QRgb Pixel(int x, int y) const { return tutor.screenImage.pixel(x, y) & 0xFFFFFF; }
+    // A screen area as an image, for comparing before and after.
+    QImage Area(const Rect& rect) const
+    {
+        return tutor.screenImage.copy(rect.left, rect.top, rect.width(), rect.height());
+    }
+    // The keyboard picture's pixels of a client rectangle over the keyboard.
+    QImage KeyboardArea(const Rect& rect) const;
+    // Number of pixels darker than mid-grey in a screen rectangle.
+    int DarkPixels(const Rect& rect) const;
+
+    FakeHost host;
+    TestResources resources;
+    Tutor tutor{host, resources};
+};
