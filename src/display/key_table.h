@@ -106,7 +106,10 @@ inline std::string HandPictureFile(bool leftHand, int index)
     for (const auto& [umlaut, ascii] : kAscii)
         if (suffix == umlaut)
             suffix = ascii;
-    return std::string(leftHand ? "l" : "r") + std::string(suffix) + ".png";
+    std::string name(leftHand ? "l" : "r");
+    name += suffix;
+    name += ".png";
+    return name;
 }
 
 }  // namespace keys

@@ -4,6 +4,7 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QResource>
 
 #include <charconv>
 
@@ -54,7 +55,17 @@ Resources Resources::BuiltIn()
 
 QImage Resources::Picture(std::string_view file) const
 {
-    const QString name = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
-    QImage image(QStringLiteral(":/pictures/") + name.toLower());
-    return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
+    // Pictures are stored raw: a header "TPIX", width, height, 0, then the RGB32 rows.
+    QString name = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())).toLower();
+    if (name.endsWith(QStringLiteral(".png")))
+        name.chop(4);
+    const QResource resource(QStringLiteral(":/pictures/") + name + QStringLiteral(".pix"));
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression || resource.size() < 16)
+        return {};
+    const auto* header = reinterpret_cast<const quint32*>(resource.data());
+    const int width = static_cast<int>(header[1]), height = static_cast<int>(header[2]);
+    if (header[0] != 0x58495054u || width <= 0 || height <= 0 ||
+        resource.size() != 16 + static_cast<qint64>(width) * height * 4)
+        return {};
+    return QImage(resource.data() + 16, width, height, width * 4, QImage::Format_RGB32);
 }

@@ -54,11 +54,6 @@ private:
     int faults_ = 0;
 };
 
-QRect ToQRect(const Rect& r)
-{
-    return QRect(r.left, r.top, r.width(), r.height());
-}
-
 // The keyboard's pixel, white below its bottom edge.
 QRgb KeyboardPixel(const QImage& keyboard, QPoint point)
 {
@@ -97,7 +92,7 @@ std::string TouchedEdge(const QImage& picture, QPoint offset, const QImage& keyb
 void CheckKeyColours(Checker& checker, const QImage& keyboard)
 {
     for (int index = 0; index < keys::kWithRect; ++index) {
-        const QRect face = ToQRect(keys::kTable[index].face);
+        const QRect face = KeyFace(index);
         const QColor expected = KeyFaceColour(index);
         for (QPoint corner : {face.topLeft(), face.topRight(), face.bottomLeft(), face.bottomRight()})
             if (keyboard.pixel(corner) != expected.rgb()) {
@@ -115,7 +110,7 @@ std::vector<QRect> StruckAreas(bool leftHand, int keyIndex)
         return {StrikeArea(leftHand, keyIndex)};
     std::vector<QRect> homeKeys;
     for (char key : {'f', 'g', 'h', 'j'})
-        homeKeys.push_back(ToQRect(keys::kTable[keys::kLetterA + (key - 'a')].face));
+        homeKeys.push_back(KeyFace(keys::kLetterA + (key - 'a')));
     return homeKeys;
 }
 

@@ -6,12 +6,11 @@
 
 namespace picgen {
 
-QFont ExactFont(const QString& family, int pixelSize, QFont::Weight weight, bool italic)
+QFont ExactFont(const QString& family, int pixelSize, QFont::Weight weight)
 {
     QFont font(family);
     font.setPixelSize(pixelSize);
     font.setWeight(weight);
-    font.setItalic(italic);
     font.setHintingPreference(QFont::PreferFullHinting);
     if (QFontInfo(font).family() != family)
         throw std::runtime_error("font not installed: " + family.toStdString());

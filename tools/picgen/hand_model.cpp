@@ -77,9 +77,8 @@ struct Placement {
     double stay = 1;     // 1: resting fingertips stay on their home keys; 0: go with the hand
 };
 
-constexpr std::array<double Placement::*, 6> kParameters{&Placement::dx,     &Placement::dy,
-                                                        &Placement::turn,   &Placement::spread,
-                                                        &Placement::tuck,   &Placement::stay};
+constexpr std::array<double Placement::*, 6> kParameters{
+    &Placement::dx, &Placement::dy, &Placement::turn, &Placement::spread, &Placement::tuck, &Placement::stay};
 
 double Square(double value)
 {
@@ -292,6 +291,7 @@ double Strain(const Placement& placement, const Candidate& candidate, Digit stri
     if (!Fits(candidate.pose, inner))
         return kImpossible;
     double strain = PlacementStrain(placement) + Crowding(candidate.pose, striking);
+    // A resting thumb goes with the hand: only a striking one can be strained.
     for (int d = kIndex; d < kDigitCount; ++d) {
         const Digit digit = static_cast<Digit>(d);
         const Flex flex = FlexOf(candidate, digit);

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace picgen {
 

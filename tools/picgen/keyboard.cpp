@@ -7,7 +7,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
 
 #include <array>
@@ -61,11 +60,6 @@ std::vector<PlainKey> PlainKeys()
         {{QRect(280, 77, 53, 17)}, right, Symbol::Shift},
         {{QRect(82, 99, 176, 15)}, kSpaceBarColour, Symbol::None},
     };
-}
-
-QRect ToQRect(const Rect& r)
-{
-    return QRect(r.left, r.top, r.width(), r.height());
 }
 
 // The cap: a dark outline, the sides in a darker shade, then the top face itself.
@@ -184,14 +178,20 @@ QImage DrawKeyboard()
     for (const PlainKey& key : PlainKeys())
         DrawCap(painter, key.faces, key.colour);
     for (int index = 0; index < keys::kWithRect; ++index)
-        DrawCap(painter, {ToQRect(keys::kTable[index].face)}, KeyFaceColour(index));
+        DrawCap(painter, {KeyFace(index)}, KeyFaceColour(index));
 
     painter.setRenderHint(QPainter::Antialiasing);
     for (const PlainKey& key : PlainKeys())
         DrawSymbol(painter, key.faces.front(), key.symbol);
     for (int index = 0; index < keys::kWithRect; ++index)
-        DrawLabel(painter, ToQRect(keys::kTable[index].face), KeyLabel(index));
+        DrawLabel(painter, KeyFace(index), KeyLabel(index));
     return image;
+}
+
+QRect KeyFace(int keyIndex)
+{
+    const Rect& face = keys::kTable[keyIndex].face;
+    return QRect(face.left, face.top, face.width(), face.height());
 }
 
 QColor KeyFaceColour(int keyIndex)
@@ -202,7 +202,7 @@ QColor KeyFaceColour(int keyIndex)
 QRect StrikeArea(bool leftHand, int keyIndex)
 {
     if (keyIndex < keys::kWithRect)
-        return ToQRect(keys::kTable[keyIndex].face);
+        return KeyFace(keyIndex);
     if (keyIndex == keys::kReturn)
         return kEnterSpot;
     if (keyIndex == keys::kSpace)

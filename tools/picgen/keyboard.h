@@ -9,6 +9,9 @@ namespace picgen {
 // The German typewriter keyboard, keys::kKeyboardWidth x keys::kKeyboardHeight.
 QImage DrawKeyboard();
 
+// The lettered top face of key index 0..42, as the key table has it.
+QRect KeyFace(int keyIndex);
+
 // The colour of a lettered key's top face (key index 0..42): that of its column group.
 QColor KeyFaceColour(int keyIndex);
 

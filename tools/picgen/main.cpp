@@ -18,6 +18,7 @@
 #include <exception>
 #include <iostream>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -27,6 +28,16 @@ void Save(const QImage& image, const QDir& dir, const QString& file)
         throw std::runtime_error("cannot write " + dir.filePath(file).toStdString());
 }
 
+// Every hand picture of one hand; the key index without a picture has no file name.
+void WriteHandPictures(const QImage& keyboard, const QDir& dir, bool leftHand)
+{
+    for (int index = 0; index < keys::kCount; ++index) {
+        const std::string file = keys::HandPictureFile(leftHand, index);
+        if (!file.empty())
+            Save(picgen::HandPicture(keyboard, leftHand, index), dir, QString::fromStdString(file));
+    }
+}
+
 void WritePictures(const QString& directory)
 {
     const QDir dir(directory);
@@ -34,11 +45,8 @@ void WritePictures(const QString& directory)
         throw std::runtime_error("cannot make the folder " + directory.toStdString());
     const QImage keyboard = picgen::DrawKeyboard();
     Save(keyboard, dir, picgen::kKeyboardFile);
-    for (bool leftHand : {true, false})
-        for (int index = 0; index < keys::kCount; ++index)
-            if (index != keys::kNoKey)
-                Save(picgen::HandPicture(keyboard, leftHand, index), dir,
-                     QString::fromStdString(keys::HandPictureFile(leftHand, index)));
+    WriteHandPictures(keyboard, dir, true);
+    WriteHandPictures(keyboard, dir, false);
     Save(picgen::DrawBanner(), dir, picgen::kBannerFile);
     Save(picgen::DrawAppIcon(), dir, picgen::kAppIconFile);
     Save(picgen::DrawDocIcon(), dir, picgen::kDocIconFile);
