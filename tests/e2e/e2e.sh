@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# End to end: the real program in Xvfb with a German keyboard layout, driven by xdotool.
+# Usage: e2e.sh PATH/TO/tastora
+set -euo pipefail
+program=$(realpath "$1")
+work=$(mktemp -d)
+display=":$((100 + RANDOM % 800))"
+Xvfb "$display" -screen 0 1024x768x24 -noreset >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+tutor=
+trap 'kill $tutor $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+setxkbmap de
+cd "$work"
+
+failures=0
+passes=0
+check() {   # check WHAT COMMAND...
+    local what=$1; shift
+    if "$@"; then passes=$((passes + 1)); else echo "FAIL: $what"; failures=$((failures + 1)); fi
+}
+window_named() { xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1; }
+start() { "$program" "$@" >/dev/null 2>&1 & tutor=$!; }
+stop() { kill "$tutor" 2>/dev/null || true; wait "$tutor" 2>/dev/null || true; tutor=; }
+shot() { import -window root -crop "$2" "$work/$1.png"; }
+same() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true)" = "0" ]; }
+differ() { ! same "$@"; }
+session() {   # session FILE HAND LESSON FONT LEFT TOP RIGHT BOTTOM
+    python3 - "$@" <<'PY'
+import struct, sys
+f, hand, lesson, font, l, t, r, b = sys.argv[1], *map(int, sys.argv[2:])
+open(f, "wb").write(struct.pack("<6h4i", hand, lesson, font, {1000: 20, 1001: 25, 1002: 30}[font], 0, 0, l, t, r, b))
+PY
+}
+
+# A fresh start: the window, titled "Tastora", 700 x 500 at (5, 5).
+start
+w=$(window_named '^Tastora$')
+check "fresh window geometry" [ "$(xdotool getwindowgeometry "$w" | tr -s ' ' | grep -c 'Position: 5,5\|Geometry: 700x500')" = 2 ]
+
+# Down turns the page, Up turns it back to exactly the same page; neither reaches the typing area.
+xdotool windowfocus --sync "$w"
+shot start 700x300+5+30
+xdotool key Down
+sleep 0.3
+shot rules 700x300+5+30
+check "Down shows another page" differ start rules
+xdotool key Up
+sleep 0.3
+shot back 700x300+5+30
+check "Up returns to the same page" same start back
+stop
+
+# A session file: lesson 2, left hand, placed at (40, 30); the caption names the file.
+session "$work/kurs.klv" 0 2 1000 40 30 760 560
+start "$work/kurs.klv"
+w=$(window_named '^Tastora -- kurs.klv$')
+check "caption names the session file" [ -n "$w" ]
+check "window at the file's place" [ "$(xdotool getwindowgeometry "$w" | grep -c 'Position: 40,30')" = 1 ]
+
+# Typing on the exercise page: the typing area shows what passes the filter; a held key
+# gives one character; Up and Down do not move its caret.
+xdotool windowfocus --sync "$w"
+xdotool type --delay 80 'jjx'
+xdotool keydown h; sleep 0.8; xdotool keyup h
+xdotool key Down Up
+xdotool type --delay 80 'ä'
+sleep 0.3
+xdotool key ctrl+a ctrl+c
+sleep 0.2
+typed=$(xclip -o -selection clipboard 2>/dev/null || true)
+if command -v xclip >/dev/null; then
+    check "typing area holds 'jjxhä' (got '$typed')" [ "$typed" = "jjxhä" ]
+fi
+stop
+
+# An unreadable file: READ FILE ERROR, then the program runs as without a file.
+printf 'short' >"$work/kaputt.klv"
+start "$work/kaputt.klv"
+box=$(window_named '^READ FILE ERROR$')
+check "READ FILE ERROR is shown" [ -n "$box" ]
+xdotool windowfocus --sync "$box" key Return
+check "then the tutor starts without a file" [ -n "$(window_named '^Tastora$')" ]
+stop
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
