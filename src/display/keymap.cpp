@@ -1,6 +1,7 @@
 #include "display/keymap.h"
 
 #include "display/key_table.h"
+#include "platform/cp1252.h"
 #include "tutor.h"
 
 int KeyIndexOf(unsigned char ch)
@@ -37,7 +38,7 @@ void SetKeyRects(Tutor& tutor)
 bool LoadHandGraphic(Tutor& tutor, int index, std::string& name)
 {
     const bool left = tutor.course.bLeftHand != 0;
-    name = std::string(left ? "l" : "r") + std::string(keys::kTable[index].suffix);
+    name = (left ? "l" : "r") + cp1252::FromUtf8(keys::kTable[index].suffix);
     if (index == keys::kNoKey)
         return true;
     tutor.display.hbmHand[index] = tutor.resources.Picture(keys::HandPictureFile(left, index));

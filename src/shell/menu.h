@@ -37,7 +37,7 @@ struct Item {
 };
 
 // clang-format off
-inline constexpr std::array<Item, 27> kItems{{
+inline constexpr auto kItems = std::to_array<Item>({
     {"&Datei",      kNew,          "&Neu..."},
     {nullptr,       kOpen,         "&Öffnen..."},
     {nullptr,       kSave,         "&Speichern"},
@@ -63,7 +63,7 @@ inline constexpr std::array<Item, 27> kItems{{
     {nullptr,       kLineReport,   "&Xaver"},
     {nullptr,       0,             nullptr},
     {nullptr,       kAbout,        "Info über Tastora"},
-}};
+});
 // clang-format on
 
 }  // namespace menu

@@ -1,0 +1,107 @@
+#include "display/key_table.h"
+#include "shell/main_window.h"
+#include "shell/menu.h"
+#include "shell/qt_host.h"
+#include "tutor.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+namespace {
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<MainWindow>(tutor);
+        host.Attach(window.get());
+        ASSERT_TRUE(window->Create());
+        window->resize(700, 480);
+        window->show();
+        window->grab();
+    }
+    QStringList Titles(QMenu* menu) const
+    {
+        QStringList titles;
+        for (QAction* action : menu->actions())
+            titles << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return titles;
+    }
+
+    QtHost host;
+    Resources resources;
+    Tutor tutor{host, resources};
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, MenuBarInGerman)
+{
+    const QList<QAction*> popups = window->menuBar()->actions();
+    ASSERT_EQ(popups.size(), 3);
+    EXPECT_EQ(popups[0]->text(), "&Datei");
+    EXPECT_EQ(popups[1]->text(), "&Bearbeiten");
+    EXPECT_EQ(popups[2]->text(), "&Lehrgang");
+    EXPECT_EQ(Titles(popups[0]->menu()),
+              (QStringList{"&Neu...", "&Öffnen...", "&Speichern", "Speichern &Unter...", "-", "Seite Einrichten...",
+                           "&Drucken...", "-", "&Beenden"}));
+    EXPECT_EQ(Titles(popups[1]->menu()),
+              (QStringList{"Ausschneiden\tCtrl+X", "&Kopieren\tCtrl+C", "&Einfügen\tCtrl+V", "Löschen\tDel"}));
+    EXPECT_EQ(Titles(popups[2]->menu()),
+              (QStringList{"Inhaltsverzeichnis", "-", "Linke Hand", "Rechte Hand", "Einstellungen...", "-",
+                           "Start Übung 1", "&Geh Zu Übung...", "&Erfolgskontrolle", "&Xaver", "-",
+                           "Info über Tastora"}));
+    EXPECT_TRUE(window->Action(menu::kLeftHand)->isChecked());
+    EXPECT_FALSE(window->Action(menu::kRightHand)->isChecked());
+    EXPECT_EQ(window->windowTitle(), "Tastora");
+}
+
+TEST_F(MainWindowTest, ChoosingTheOtherHandMovesTheCheckMarkAndTheSameHandDoesNothing)
+{
+    window->OnCommand(menu::kLeftHand);
+    EXPECT_EQ(tutor.course.bLeftHand, 1);
+    EXPECT_TRUE(window->Action(menu::kLeftHand)->isChecked());
+    window->OnCommand(menu::kRightHand);
+    EXPECT_EQ(tutor.course.bLeftHand, 0);
+    EXPECT_FALSE(window->Action(menu::kLeftHand)->isChecked());
+    EXPECT_TRUE(window->Action(menu::kRightHand)->isChecked());
+    EXPECT_EQ(tutor.display.rcHome, (Rect{73, 53, 213, 128}));
+    EXPECT_EQ(tutor.course.nWorkedLesson, 0) << "a hand switch is no work on the session";
+}
+
+TEST_F(MainWindowTest, StartLesson1GoesToTheRulesPage)
+{
+    tutor.course.nLesson = 9;
+    tutor.course.nPage = 2;
+    window->OnCommand(menu::kStartLesson1);
+    EXPECT_EQ(tutor.course.nLesson, 0);
+    EXPECT_EQ(tutor.course.nPage, 2);
+}
+
+TEST_F(MainWindowTest, TheTypingAreaSitsAtTheBottomWithItsFont)
+{
+    const QRect area = window->TypingArea().geometry();
+    EXPECT_EQ(area.left(), 40);
+    EXPECT_EQ(area.right() + 1, tutor.ClientWidth() - 40);
+    EXPECT_EQ(area.bottom() + 1, tutor.ClientHeight() - 13);
+    EXPECT_EQ(QFontMetrics(window->TypingArea().font()).height(), 20);
+    EXPECT_EQ(window->minimumSize(), QSize(630, 460));
+}
+
+TEST_F(MainWindowTest, EditCommandsWorkOnTheTypingArea)
+{
+    QPlainTextEdit& edit = window->TypingArea();
+    edit.setPlainText("jj hh");
+    edit.selectAll();
+    window->OnCommand(menu::kCopy);
+    window->OnCommand(menu::kClear);
+    EXPECT_EQ(edit.toPlainText(), "");
+    window->OnCommand(menu::kPaste);
+    window->OnCommand(menu::kPaste);
+    EXPECT_EQ(edit.toPlainText(), "jj hhjj hh");
+}
+
+}  // namespace
