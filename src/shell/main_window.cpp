@@ -7,6 +7,7 @@
 #include "platform/cp1252.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
+#include "report/line_report.h"
 #include "shell/fonts.h"
 #include "shell/menu.h"
 #include "tutor.h"
@@ -196,6 +197,9 @@ void MainWindow::OnCommand(int id)
         break;
     case menu::kStartLesson1:
         StartLesson1();
+        break;
+    case menu::kLineReport:
+        WriteLineReport(tutor_);
         break;
     default:
         break;

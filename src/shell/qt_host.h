@@ -4,7 +4,6 @@
 
 #include <QTimer>
 
-#include <functional>
 #include <map>
 #include <memory>
 
@@ -14,7 +13,6 @@ class MainWindow;
 class QtHost : public Host {
 public:
     void Attach(MainWindow* window) { window_ = window; }
-    void SetTimerHandler(std::function<void(int)> handler) { timerHandler_ = std::move(handler); }
 
     void Beep() override;
     void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned) override;
@@ -27,6 +25,5 @@ public:
 
 private:
     MainWindow* window_ = nullptr;
-    std::function<void(int)> timerHandler_;
     std::map<int, std::unique_ptr<QTimer>> timers_;
 };

@@ -1,0 +1,150 @@
+#include "course/layout.h"
+#include "course/navigation.h"
+#include "display/key_table.h"
+#include "display/keymap.h"
+#include "shell/input.h"
+#include "support/tutor_fixture.h"
+
+#include <string>
+
+namespace {
+
+constexpr unsigned char kEnter = 13;
+
+class TrialTest : public TutorTest {
+protected:
+    void SetUp() override
+    {
+        for (int i = 0; i < 16; ++i)
+            resources.strings.Set(1064 + i, "line " + std::to_string(i));
+        resources.strings.Set(1048, "page three");
+        resources.strings.Set(0, "jj hh gg ff");
+    }
+    void EnterTrial(bool left)
+    {
+        tutor.course.bLeftHand = left;
+        tutor.course.nLesson = 1;
+        tutor.course.nPage = 3;
+        Start();
+        ChangePage(tutor, +1);
+    }
+    // Types a character as the input filter does: the hand strikes, then the trial handles it.
+    void Type(unsigned char c)
+    {
+        OnCharacter(tutor, c);
+        OnKeyRelease(tutor);
+    }
+    QImage ScreenKeyboard() const { return Area(tutor.display.rcKeyboard); }
+    QImage KeyboardWithHandAt(unsigned char ch) const
+    {
+        const int index = KeyIndexOf(ch);
+        QImage expected = tutor.display.hbmKeyboard.copy();
+        const QImage& hand = tutor.display.hbmHand[index];
+        const Point at = tutor.display.ptHandOffset[index];
+        for (int y = 0; y < hand.height() && at.y + y < 128; ++y)
+            for (int x = 0; x < hand.width(); ++x)
+                expected.setPixel(at.x + x, at.y + y, hand.pixel(x, y));
+        return expected;
+    }
+    int RowInk(int row) const
+    {
+        const int y = RowTop(tutor, row);
+        return DarkPixels({tutor.layout.rcPageArea.left, y, tutor.layout.rcPageArea.right, y + tutor.screen.TextHeight()});
+    }
+};
+
+struct HandCase {
+    bool left;
+    const char* keys;
+};
+
+TEST_F(TrialTest, TheFourHomeKeysAndEnterCompleteTheTrial)
+{
+    for (const HandCase& c : {HandCase{true, "jhgf"}, HandCase{false, "fghj"}}) {
+        EnterTrial(c.left);
+        EXPECT_EQ(tutor.course.nExLine, 0);
+        EXPECT_EQ(ScreenKeyboard(), KeyboardWithHandAt(c.keys[0])) << "the hand shows the first key";
+        for (int step = 0; step < 4; ++step) {
+            Type(static_cast<unsigned char>(c.keys[step]));
+            EXPECT_EQ(tutor.course.nExLine, step + 1);
+            if (step < 3) {
+                EXPECT_EQ(ScreenKeyboard(), KeyboardWithHandAt(c.keys[step + 1])) << "hand on the next key";
+            }
+        }
+        Type(kEnter);
+        EXPECT_EQ(tutor.course.nLesson, 2);
+        EXPECT_EQ(tutor.course.nPage, 2);
+        EXPECT_EQ(tutor.course.nKeystrokes, 0) << "the trial is not counted";
+        EXPECT_EQ(tutor.course.nCorrect, 0);
+        EXPECT_EQ(host.sleeps, std::vector<int>{150});
+        EXPECT_GE(host.flushes, 1) << "the hand on Enter is shown before the wait";
+        EXPECT_EQ(host.beeps, 0);
+        host.sleeps.clear();
+    }
+}
+
+TEST_F(TrialTest, AWrongKeyBeepsAndShowsTheHandOnTheRightKey)
+{
+    for (const HandCase& c : {HandCase{true, "jhg"}, HandCase{false, "fgh"}}) {
+        EnterTrial(c.left);
+        host.beeps = 0;
+        Type(static_cast<unsigned char>(c.keys[0]));
+        Type(static_cast<unsigned char>(c.keys[1]));
+        Type(kEnter);   // too early: step 2 expects the third key
+        EXPECT_EQ(host.beeps, 1);
+        EXPECT_EQ(tutor.course.nExLine, 2);
+        EXPECT_EQ(ScreenKeyboard(), KeyboardWithHandAt(c.keys[2]));
+    }
+}
+
+TEST_F(TrialTest, TheCapitalOfTheExpectedLetterWarnsOfCapsLockOncePerRun)
+{
+    EnterTrial(true);
+    Type('J');
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].title, "Caps Lock Warning");
+    EXPECT_EQ(host.messages[0].text,
+              "The 'CAPS LOCK' key may be down. 'CAPS LOCK' should be up in the early Lessons.");
+    EXPECT_EQ(host.messages[0].icon, BoxIcon::Information);
+    EXPECT_EQ(host.beeps, 0);
+    Type('J');
+    Type('j');
+    Type('H');
+    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.beeps, 2);
+    EXPECT_EQ(tutor.course.nExLine, 1);
+}
+
+TEST_F(TrialTest, ARedrawShowsThePageAsItStandsAtEachStep)
+{
+    EnterTrial(true);
+    for (int step = 0; step <= 4; ++step) {
+        tutor.course.nExLine = static_cast<int16_t>(step);
+        Paint();
+        EXPECT_EQ(tutor.course.nLine, 5) << step;
+        EXPECT_EQ(tutor.course.dxTrialText, 35);
+        EXPECT_EQ(tutor.course.bExercisePage, 1);
+        EXPECT_GT(RowInk(3), 0) << step;
+        EXPECT_EQ(RowInk(4) > 0, step < 4) << step;
+        EXPECT_GT(RowInk(5), 0) << step;
+        EXPECT_EQ(tutor.course.szLine, step < 4 ? "line " + std::to_string(5 + 2 * step) : std::string("line 14"));
+    }
+    tutor.course.bLeftHand = 0;
+    Paint();
+    EXPECT_EQ(tutor.course.szLine, "line 15") << "the right hand's Enter prompt";
+    tutor.course.nExLine = 5;
+    Paint();
+    EXPECT_EQ(tutor.course.nLine, 3);
+    EXPECT_EQ(RowInk(3), 0);
+}
+
+TEST_F(TrialTest, ThePageBeforeTheTrialStartsItAfresh)
+{
+    EnterTrial(true);
+    Type('j');
+    Type('h');
+    ChangePage(tutor, -1);
+    EXPECT_EQ(tutor.course.nExLine, 0);
+}
+
+}  // namespace
