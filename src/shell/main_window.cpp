@@ -136,6 +136,12 @@ void MainWindow::ApplyMinimumSize()
     }
 }
 
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    ApplyMinimumSize();   // the frame's size is known now
+}
+
 void MainWindow::Place()
 {
     const Rect& wanted = tutor_.shell.rcWindow;

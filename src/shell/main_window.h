@@ -43,11 +43,16 @@ public:
     void OnCommand(int id);
     QPlainTextEdit& TypingArea() { return *edit_; }
     QAction* Action(int id) const;
+    // Takes the text font of the current font size, for the page and the typing area, and
+    // keeps the window at least the smallest size for it (Qt grows a smaller window).
+    void SetFontForSize();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildMenu();
     void ShowFileCaption();
-    void SetFontForSize();
     void ApplyMinimumSize();
     void SwitchHand(bool left);
     void StartLesson1();

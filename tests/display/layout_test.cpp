@@ -1,4 +1,5 @@
 #include "course/layout.h"
+#include "display/banner.h"
 #include "display/bitmaps.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
@@ -112,6 +113,19 @@ TEST_F(LayoutTest, StartScreenShowsTheBannerCentredOnThePageAreaWithoutPanel)
     EXPECT_EQ(Pixel(x - 1, y - 1), 0xFFFFFFu) << "raised frame";
     EXPECT_EQ(Pixel(x + banner.width(), y + banner.height()), palette::kMidGrey & 0xFFFFFF);
     EXPECT_EQ(Pixel(25, page.top + 2), palette::kBackground & 0xFFFFFF) << "no pale panel";
+}
+
+TEST_F(LayoutTest, BannerPlaceInA692WideClientWithPageArea15To222)
+{
+    Start(692, 454);
+    tutor.layout.rcPageArea.top = 15;
+    tutor.layout.rcPageArea.bottom = 222;
+    tutor.screenImage.fill(palette::kBackground);
+    DrawBanner(tutor);
+    EXPECT_EQ(Area({88, 61, 603, 176}), resources.Picture("banner.png"));
+    EXPECT_EQ(Pixel(86, 59), 0xFFFFFFu);
+    EXPECT_EQ(Pixel(604, 177), palette::kMidGrey & 0xFFFFFF);
+    EXPECT_EQ(Pixel(85, 58), palette::kBackground & 0xFFFFFF);
 }
 
 TEST_F(LayoutTest, KeyboardIsCentredBelowThePageInItsFrame)

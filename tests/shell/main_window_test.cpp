@@ -2,6 +2,7 @@
 #include "shell/main_window.h"
 #include "shell/menu.h"
 #include "shell/qt_host.h"
+#include "support/tutor_fixture.h"
 #include "tutor.h"
 
 #include <gtest/gtest.h>
@@ -88,7 +89,7 @@ TEST_F(MainWindowTest, TheTypingAreaSitsAtTheBottomWithItsFont)
     EXPECT_EQ(area.right() + 1, tutor.ClientWidth() - 40);
     EXPECT_EQ(area.bottom() + 1, tutor.ClientHeight() - 13);
     EXPECT_EQ(QFontMetrics(window->TypingArea().font()).height(), 20);
-    EXPECT_EQ(window->minimumSize(), QSize(630, 460));
+    EXPECT_EQ(window->minimumSize() + (window->frameGeometry().size() - window->geometry().size()), QSize(630, 460));
 }
 
 TEST_F(MainWindowTest, EditCommandsWorkOnTheTypingArea)
@@ -102,6 +103,40 @@ TEST_F(MainWindowTest, EditCommandsWorkOnTheTypingArea)
     window->OnCommand(menu::kPaste);
     window->OnCommand(menu::kPaste);
     EXPECT_EQ(edit.toPlainText(), "jj hhjj hh");
+}
+
+}  // namespace
+
+namespace {
+
+class MissingPictureTest : public TutorTest {};
+
+TEST_F(MissingPictureTest, AMissingPictureEndsTheProgramWithTheFatalMessage)
+{
+    resources.missing = {"lhome.png"};
+    MainWindow window(tutor);
+    EXPECT_FALSE(window.Create());
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[0].text, "Can't load hand graphic lhome");
+    EXPECT_EQ(host.messages[0].title, "CreateHandGraphics");
+    EXPECT_FALSE(host.messages[0].owned);
+    EXPECT_EQ(host.messages[1].text, "Unfortunately, due to the reported errors the application must terminate.");
+    EXPECT_EQ(host.messages[1].title, "FATAL ERROR");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, ALargerFontGrowsTheWindowToItsSmallestSize)
+{
+    tutor.course.nFontSize = 1002;
+    window->SetFontForSize();
+    window->grab();
+    EXPECT_EQ(tutor.layout.cyLine, 30);
+    EXPECT_EQ(QFontMetrics(window->TypingArea().font()).height(), 30);
+    EXPECT_GE(window->frameGeometry().width(), 790);
+    EXPECT_GE(window->frameGeometry().height(), 550);
 }
 
 }  // namespace
