@@ -140,3 +140,24 @@ TEST_F(MainWindowTest, ALargerFontGrowsTheWindowToItsSmallestSize)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MainWindowCaption, ASessionOfTheRightHandNamesItsFileAndChecksRechteHand)
+{
+    QtHost host;
+    Resources resources;
+    Tutor tutor(host, resources);
+    tutor.shell.szFileName = "/tmp/kurs.klv";
+    tutor.shell.szTitleName = "kurs.klv";
+    tutor.course.bLeftHand = 0;
+    MainWindow window(tutor);
+    host.Attach(&window);
+    ASSERT_TRUE(window.Create());
+    EXPECT_EQ(window.windowTitle(), "Tastora -- kurs.klv");
+    EXPECT_FALSE(window.Action(menu::kLeftHand)->isChecked());
+    EXPECT_TRUE(window.Action(menu::kRightHand)->isChecked());
+    EXPECT_EQ(tutor.display.rcHome, (Rect{73, 53, 213, 128}));
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+#include "course/navigation.h"
+#include "display/keymap.h"
+#include "shell/input.h"
+#include "support/tutor_fixture.h"
+
+namespace {
+
+class CharacterStepsTest : public TutorTest {
+protected:
+    void GoTo(int lesson, int page, bool shaded)
+    {
+        tutor.course.nLesson = static_cast<int16_t>(lesson);
+        tutor.course.nPage = static_cast<int16_t>(page);
+        tutor.course.bHomeShaded = shaded;
+        Start();
+    }
+    QImage ScreenKeyboard() const { return Area(tutor.display.rcKeyboard); }
+};
+
+TEST_F(CharacterStepsTest, OnTheGuidePagesTheHandStaysOffButTheShadingFlagIsCleared)
+{
+    GoTo(3, 1, true);
+    const QImage guides = ScreenKeyboard();
+    OnCharacter(tutor, 'k');
+    EXPECT_EQ(ScreenKeyboard(), guides);
+    EXPECT_EQ(tutor.course.bHomeShaded, 0);
+    EXPECT_EQ(tutor.shell.bKeyLatch, 1);
+}
+
+TEST_F(CharacterStepsTest, TypingOnANewKeyPageTakesTheMarksAwayAndShowsTheHand)
+{
+    GoTo(4, 1, true);
+    const Rect u = tutor.display.rcKey[KeyIndexOf('u')];
+    EXPECT_NE(Area(u), KeyboardArea(u));
+    OnCharacter(tutor, 'r');
+    EXPECT_EQ(tutor.course.bHomeShaded, 0);
+    EXPECT_EQ(Area(u), KeyboardArea(u)) << "the other marked key is restored";
+    OnKeyRelease(tutor);
+    EXPECT_EQ(tutor.shell.bKeyLatch, 0);
+    EXPECT_EQ(tutor.display.hbmComposite, tutor.display.hbmKeyboard);
+}
+
+TEST_F(CharacterStepsTest, OnlyTheExercisePageCountsAndOnlyExercisePartsMarkTheSessionWorked)
+{
+    struct Case {
+        int lesson;
+        int page;
+        int keystrokes;
+        int worked;
+    };
+    for (const Case& c : {Case{0, 2, 0, 0}, Case{1, 2, 0, 0}, Case{2, 3, 0, 2}, Case{2, 2, 1, 2}, Case{12, 4, 1, 12},
+                          Case{12, 3, 0, 0}, Case{23, 3, 1, 23}, Case{23, 1, 0, 0}}) {
+        tutor.course.nKeystrokes = 0;
+        tutor.course.nWorkedLesson = 0;
+        tutor.course.bExercisePage = 0;
+        GoTo(c.lesson, c.page, false);
+        OnCharacter(tutor, 'f');
+        OnKeyRelease(tutor);
+        EXPECT_EQ(tutor.course.nKeystrokes, c.keystrokes) << c.lesson << "/" << c.page;
+        EXPECT_EQ(tutor.course.nWorkedLesson, c.worked) << c.lesson << "/" << c.page;
+    }
+}
+
+}  // namespace
