@@ -60,18 +60,25 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event)
             KeyRelease(static_cast<const QKeyEvent&>(*event));
         return false;
     case QEvent::InputMethod:
-        if (ForMainWindow(watched) && !tutor_.shell.bKeyLatch) {
-            for (uint ch : static_cast<const QInputMethodEvent&>(*event).commitString().toUcs4()) {
-                const int byte = cp1252::ByteOf(ch);
-                if (byte > 0)
-                    OnCharacter(tutor_, static_cast<unsigned char>(byte));
-            }
-            changed_();
-        }
-        return false;
+        return ForMainWindow(watched) && Commit(static_cast<const QInputMethodEvent&>(*event).commitString());
     default:
         return false;
     }
+}
+
+bool InputFilter::Commit(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    if (tutor_.shell.bKeyLatch)
+        return true;
+    for (uint ch : text.toUcs4()) {
+        const int byte = cp1252::ByteOf(ch);
+        if (byte > 0)
+            OnCharacter(tutor_, static_cast<unsigned char>(byte));
+    }
+    changed_();
+    return false;
 }
 
 bool InputFilter::KeyPress(const QKeyEvent& event)

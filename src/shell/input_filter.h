@@ -22,6 +22,8 @@ public:
 
 private:
     bool KeyPress(const QKeyEvent& event);
+    // A character committed by an input method (dead keys, compose).
+    bool Commit(const QString& text);
     void KeyRelease(const QKeyEvent& event);
     bool ForMainWindow(QObject* watched) const;
 

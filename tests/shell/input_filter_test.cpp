@@ -160,6 +160,17 @@ TEST_F(InputFilterTest, UmlautsArriveAsTheirCodePageBytes)
     EXPECT_EQ(edit->toPlainText(), QString::fromUtf8("äöüß"));
 }
 
+TEST_F(InputFilterTest, AComposedCharacterWhileTheLatchHoldsIsLost)
+{
+    Press(Qt::Key_J, "j");
+    QInputMethodEvent compose;
+    compose.setCommitString(QString::fromUtf8("ö"));
+    QApplication::sendEvent(edit, &compose);
+    Release(Qt::Key_J, "j");
+    EXPECT_EQ(edit->toPlainText(), "j");
+    EXPECT_EQ(course.nKeystrokes, 1);
+}
+
 TEST_F(InputFilterTest, KeysOfOtherWindowsAreLeftAlone)
 {
     QWidget other;
