@@ -4,13 +4,13 @@
 set -euo pipefail
 program=$(realpath "$1")
 work=$(mktemp -d)
-display=":$((100 + RANDOM % 800))"
-Xvfb "$display" -screen 0 1024x768x24 -noreset >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display and writes its number once it is ready.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 tutor=
 trap 'kill $tutor $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -1 "$work/display")"
 setxkbmap de
 cd "$work"
 
