@@ -19,7 +19,7 @@ struct Tutor {
 
     int ClientWidth() const { return screenImage.width(); }
     int ClientHeight() const { return screenImage.height(); }
-    // A new, blank client area of the given size.
+    // A client area of the given size, to be drawn anew.
     void ResizeClient(int width, int height)
     {
         screenImage = QImage(width, height, QImage::Format_RGB32);
