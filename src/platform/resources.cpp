@@ -69,3 +69,10 @@ QImage Resources::Picture(std::string_view file) const
         return {};
     return QImage(resource.data() + 16, width, height, width * 4, QImage::Format_RGB32);
 }
+
+QByteArray Resources::Recording(std::string_view file) const
+{
+    const QResource resource(QStringLiteral(":/recordings/") +
+                             QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())).toLower());
+    return resource.isValid() ? resource.uncompressedData() : QByteArray();
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 
 #include <string>
@@ -22,7 +23,7 @@ private:
     std::unordered_map<int, std::string> texts_;
 };
 
-// Everything compiled into the program: strings and pictures. Tests derive from it to take
+// Everything compiled into the program: strings, pictures and recordings. Tests derive from it to take
 // a picture away or to use a string table of their own.
 class Resources {
 public:
@@ -34,6 +35,9 @@ public:
     // A picture by its file name ("keyboard.png"), looked up without regard to case; a
     // null image when there is none.
     virtual QImage Picture(std::string_view file) const;
+
+    // A WAVE recording by file name ("beep.wav"); empty when there is none.
+    QByteArray Recording(std::string_view file) const;
 
     StringTable strings;
 };

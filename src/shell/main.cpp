@@ -6,7 +6,10 @@
 #include "tutor.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QScreen>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -14,10 +17,10 @@ int main(int argc, char* argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qgetenv("XDG_SESSION_TYPE") == "wayland")
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/klvapp.png")));
 
     const Resources resources = Resources::BuiltIn();
-    QtHost host;
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(resources.Picture("klvapp.png"))));
+    QtHost host(resources);
     Tutor tutor(host, resources);
     StartUp(tutor, argc > 1 ? argv[1] : "", QGuiApplication::primaryScreen()->geometry().width());
 
@@ -29,5 +32,7 @@ int main(int argc, char* argv[])
         return 1;
     window.Place();
     window.show();
+    // Finding the sound device takes a while: not before the window is up.
+    QTimer::singleShot(0, [&host] { host.OpenSound(); });
     return QApplication::exec();
 }

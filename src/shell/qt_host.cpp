@@ -3,13 +3,12 @@
 #include "platform/cp1252.h"
 #include "shell/main_window.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QThread>
 
 void QtHost::Beep()
 {
-    QApplication::beep();
+    sound_.Play(beep_, false);
 }
 
 void QtHost::ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned)

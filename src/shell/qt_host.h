@@ -1,6 +1,10 @@
 #pragma once
 
 #include "platform/host.h"
+#include "platform/resources.h"
+#include "platform/sound.h"
+
+#include <QByteArray>
 
 #include <QTimer>
 
@@ -12,6 +16,10 @@ class MainWindow;
 // The window system as the course and the display see it, served by Qt.
 class QtHost : public Host {
 public:
+    explicit QtHost(const Resources& resources) : beep_(resources.Recording("beep.wav")) {}
+
+    // Starts opening the sound device, so that the first sound is not late.
+    void OpenSound() { sound_.OpenInBackground(); }
     void Attach(MainWindow* window) { window_ = window; }
 
     void Beep() override;
@@ -25,5 +33,7 @@ public:
 
 private:
     MainWindow* window_ = nullptr;
+    SoundOutput sound_;
+    QByteArray beep_;
     std::map<int, std::unique_ptr<QTimer>> timers_;
 };

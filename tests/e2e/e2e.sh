@@ -11,6 +11,7 @@ tutor=
 trap 'kill $tutor $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$work/display")"
+export SDL_AUDIODRIVER=dummy
 setxkbmap de
 cd "$work"
 

@@ -33,8 +33,8 @@ protected:
         return titles;
     }
 
-    QtHost host;
     Resources resources;
+    QtHost host{resources};
     Tutor tutor{host, resources};
     std::unique_ptr<MainWindow> window;
 };
@@ -145,8 +145,8 @@ namespace {
 
 TEST(MainWindowCaption, ASessionOfTheRightHandNamesItsFileAndChecksRechteHand)
 {
-    QtHost host;
     Resources resources;
+    QtHost host(resources);
     Tutor tutor(host, resources);
     tutor.shell.szFileName = "/tmp/kurs.klv";
     tutor.shell.szTitleName = "kurs.klv";
