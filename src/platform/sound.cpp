@@ -121,14 +121,14 @@ const std::vector<uint8_t>* SoundOutput::Converted(const QByteArray& wave)
 {
     if (const auto it = converted_.find(wave.constData()); it != converted_.end())
         return &it->second;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec recorded{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
     SDL_RWops* source = sdl.RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
-    if (!source || !sdl.LoadWAV_RW(source, 1, &spec, &samples, &length))
+    if (!source || !sdl.LoadWAV_RW(source, 1, &recorded, &samples, &length))
         return nullptr;
     SDL_AudioCVT cvt{};
-    const int built = sdl.BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 1, kRate);
+    const int built = sdl.BuildAudioCVT(&cvt, recorded.format, recorded.channels, recorded.freq, AUDIO_S16SYS, 1, kRate);
     std::vector<uint8_t> data(static_cast<std::size_t>(length) * static_cast<std::size_t>(std::max(cvt.len_mult, 1)));
     std::copy(samples, samples + length, data.begin());
     sdl.FreeWAV(samples);

@@ -135,23 +135,23 @@ TEST_F(ExerciseTest, EnterAtTheEndBringsTheNextLineOnTheSameRow)
 
 TEST_F(ExerciseTest, EnterAfterTheLastLineMovesOnePageOn)
 {
-    tutor.course.nExLine = 9;
-    Paint();
-    Type("hg");
-    Type(std::string(1, static_cast<char>(kEnter)));
-    EXPECT_EQ(course.nLesson, 2);
-    EXPECT_EQ(course.nPage, 3);
-}
-
-TEST_F(ExerciseTest, TheLastLineOfLesson22LeadsToLesson23)
-{
-    GoTo(22, 2);
-    tutor.course.nExLine = 12;
-    Paint();
-    Type("ja");
-    Type(std::string(1, static_cast<char>(kEnter)));
-    EXPECT_EQ(course.nLesson, 23);
-    EXPECT_EQ(course.nPage, 1);
+    struct Case {
+        int lesson;
+        int page;
+        int lastLine;
+        const char* text;
+        int nextLesson;
+        int nextPage;
+    };
+    for (const Case& c : {Case{2, 2, 9, "hg", 2, 3}, Case{22, 2, 12, "ja", 23, 1}}) {
+        GoTo(c.lesson, c.page);
+        tutor.course.nExLine = static_cast<int16_t>(c.lastLine);
+        Paint();
+        Type(c.text);
+        Type(std::string(1, static_cast<char>(kEnter)));
+        EXPECT_EQ(course.nLesson, c.nextLesson) << c.lesson;
+        EXPECT_EQ(course.nPage, c.nextPage) << c.lesson;
+    }
 }
 
 TEST_F(ExerciseTest, CaretPenWidthFollowsTheFontSize)
