@@ -1,7 +1,6 @@
 #include "course/exercise.h"
 
 #include "course/layout.h"
-#include "course/navigation.h"
 #include "display/hand.h"
 #include "platform/palette.h"
 #include "tutor.h"
@@ -10,11 +9,6 @@ namespace {
 
 constexpr unsigned char kBackspace = 8;
 constexpr unsigned char kEnter = 13;
-
-int CaretPenWidth(int fontSize)
-{
-    return fontSize == kFontLargest ? 4 : fontSize == kFontMedium ? 3 : 2;
-}
 
 int PrefixWidth(const Tutor& tutor, int characters)
 {
@@ -71,7 +65,7 @@ void DrawCaret(Tutor& tutor, int x, int y, bool draw)
     const int x0 = course.nCharPos >= 1 ? x + PrefixWidth(tutor, course.nCharPos) : x;
     const int x1 = x + PrefixWidth(tutor, course.nCharPos + 1);
     tutor.screen.Line({x0, baseline}, {x1, baseline},
-                      Pen{CaretPenWidth(course.nFontSize), draw ? palette::kBlack : palette::kText});
+                      Pen{FontSizeRowOf(course.nFontSize).caretPen, draw ? palette::kBlack : palette::kText});
 }
 
 void DrawExerciseLine(Tutor& tutor)
@@ -81,7 +75,7 @@ void DrawExerciseLine(Tutor& tutor)
     Caret(tutor, true);
 }
 
-void TypeExerciseChar(Tutor& tutor, unsigned char c)
+bool TypeExerciseChar(Tutor& tutor, unsigned char c)
 {
     CourseState& course = tutor.course;
     const int p = course.nCharPos, n = course.nLineLen;
@@ -93,24 +87,24 @@ void TypeExerciseChar(Tutor& tutor, unsigned char c)
             --course.nCharPos;
             Caret(tutor, true);
         }
-        return;
+        return false;
     }
     if (c != kEnter)
         ++course.nKeystrokes;
     if (p < n) {
         if (c == kEnter)
-            return;
+            return false;
         if (c == static_cast<unsigned char>(course.szLine[static_cast<std::size_t>(p)]))
             ++course.nCorrect;
         Advance(tutor);
-        return;
+        return false;
     }
     if (c != kEnter)
-        return;
+        return false;
     if (course.nExLine < course.nExLines - 1) {
         NextLine(tutor);
-    } else {
-        DrawHomeHand(tutor);
-        ChangePage(tutor, +1);
+        return false;
     }
+    DrawHomeHand(tutor);
+    return true;
 }

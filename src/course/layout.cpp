@@ -20,11 +20,6 @@ constexpr std::array<std::string_view, 4> kLargeColumns{"WMWMMWWNWWWMWWWWWNWWMWW
                                                         "WMWNWWWWWWWNMWWWWWWWWWWW",
                                                         "MWMMMMMMMMMMWMMMMMMMMMMM"};
 
-int SizeIndex(int fontSize)
-{
-    return fontSize == kFontMedium ? 1 : fontSize == kFontLargest ? 2 : 0;
-}
-
 }  // namespace
 
 ColumnClass PageColumn(int fontSize, int lesson, int page)
@@ -41,12 +36,7 @@ ColumnClass PageColumn(int fontSize, int lesson, int page)
 
 int ColumnWidth(int fontSize, ColumnClass columnClass)
 {
-    return aColumnWidth[SizeIndex(fontSize)][columnClass];
-}
-
-int PanelThreshold(int fontSize)
-{
-    return ColumnWidth(fontSize, kWide) + 40;
+    return FontSizeRowOf(fontSize).columnWidth[columnClass];
 }
 
 void PlaceColumn(Tutor& tutor, int lesson, int page)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "course/font_sizes.h"
 #include "platform/geometry.h"
 
 #include <string_view>
@@ -7,20 +8,9 @@
 class Canvas;
 struct Tutor;
 
-enum ColumnClass { kNarrow = 0, kMedium = 1, kWide = 2 };
-
-// Column width in pixels by font size (1000, 1001, 1002) and width class.
-inline constexpr int aColumnWidth[3][3] = {
-    {470, 510, 570},
-    {500, 570, 630},
-    {580, 680, 740},
-};
-
 // The width class of a page's text column at a font size (pages 1 to 4, lessons 0 to 23).
 ColumnClass PageColumn(int fontSize, int lesson, int page);
 int ColumnWidth(int fontSize, ColumnClass columnClass);
-// The widest column of a font size plus 40: a client no wider than this gets no page panel.
-int PanelThreshold(int fontSize);
 
 // Centres the text column of (lesson, page) in the client area.
 void PlaceColumn(Tutor& tutor, int lesson, int page);

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "course/font_sizes.h"
 #include "platform/geometry.h"
 
 #include <cstdint>
 #include <string>
 
-// Font-size choices, as stored in session files.
-enum FontSize : int32_t { kFontStandard = 1000, kFontMedium = 1001, kFontLargest = 1002 };
 // Sound-studio choices.
 enum SoundStudio : int32_t {
     kSoundOff = 0,
@@ -16,6 +15,9 @@ enum SoundStudio : int32_t {
 };
 
 constexpr int kLastLesson = 23;
+
+// The main window's timers.
+enum TimerId : int { kDemoTimer = 1, kDictationTimer = 2 };
 
 // Where the learner is, what is being typed and how it is counted.
 struct CourseState {

@@ -2,6 +2,7 @@
 
 #include "course/layout.h"
 #include "course/navigation.h"
+#include "course/page_table.h"
 #include "display/hand.h"
 #include "tutor.h"
 
@@ -10,6 +11,7 @@
 namespace {
 
 constexpr unsigned char kEnter = 13;
+constexpr int kEnterStep = 4;
 
 struct TrialStep {
     unsigned char left;
@@ -24,21 +26,27 @@ constexpr int kEnterLine = 13;
 constexpr int kEnterPromptLeft = 14;
 constexpr int kPromptRow = 5;
 constexpr int kEnterRow = 3;
-constexpr int kTrialBlock = 1064;
-
-int PromptLine(const Tutor& tutor, int step)
-{
-    return kPromptLine + 2 * step + (tutor.course.bLeftHand ? 0 : 1);
-}
-
-int EnterPromptLine(const Tutor& tutor)
-{
-    return kEnterPromptLeft + (tutor.course.bLeftHand ? 0 : 1);
-}
+constexpr int kTrialTextIndent = 35;
+constexpr int kEnterPromptIndent = kTrialTextIndent - 20;
 
 void ClearRow(Tutor& tutor, int row)
 {
     ClearRect(tutor.screen, RowRect(tutor.screen, tutor.layout.rcPageArea, RowTop(tutor, row)));
+}
+
+// The prompt of a step: the key and its finger on row 5, or, for Enter, the line on
+// Enter on row 3 and its prompt on row 5.
+void DrawPrompt(Tutor& tutor, int block, int step)
+{
+    const int hand = tutor.course.bLeftHand ? 0 : 1;
+    const int x = tutor.layout.xText;
+    if (step < kEnterStep) {
+        DrawStringLine(tutor, block, kPromptLine + 2 * step + hand, x + tutor.course.dxTrialText,
+                       RowTop(tutor, kPromptRow));
+    } else {
+        DrawStringLine(tutor, block, kEnterLine, x, RowTop(tutor, kEnterRow));
+        DrawStringLine(tutor, block, kEnterPromptLeft + hand, x + kEnterPromptIndent, RowTop(tutor, kPromptRow));
+    }
 }
 
 }  // namespace
@@ -52,27 +60,24 @@ unsigned char TrialKey(const Tutor& tutor, int step)
 void DrawTrialPage(Tutor& tutor, int block)
 {
     CourseState& course = tutor.course;
-    course.dxTrialText = 35;
+    course.dxTrialText = kTrialTextIndent;
     const int step = course.nExLine;
-    const int x = tutor.layout.xText + course.dxTrialText;
-    if (step < 4) {
+    if (step < kEnterStep) {
         DrawStringLine(tutor, block, 3, tutor.layout.xText, RowTop(tutor, 3));
         DrawStringLine(tutor, block, 4, tutor.layout.xText, RowTop(tutor, 4));
-        DrawStringLine(tutor, block, PromptLine(tutor, step), x, RowTop(tutor, kPromptRow));
-    } else if (step == 4) {
-        DrawStringLine(tutor, block, kEnterLine, x, RowTop(tutor, kEnterRow));
-        DrawStringLine(tutor, block, EnterPromptLine(tutor), x, RowTop(tutor, kPromptRow));
     }
-    course.nLine = static_cast<int16_t>(step <= 4 ? kPromptRow : kEnterRow);
+    if (step >= 0 && step <= kEnterStep)
+        DrawPrompt(tutor, block, step);
+    course.nLine = static_cast<int16_t>(step <= kEnterStep ? kPromptRow : kEnterRow);
 }
 
-void TypeTrialKey(Tutor& tutor, unsigned char c)
+bool TypeTrialKey(Tutor& tutor, unsigned char c)
 {
     CourseState& course = tutor.course;
     const int step = course.nExLine;
     if (step < 0 || step >= kTrialSteps) {
         tutor.host.Beep();
-        return;
+        return false;
     }
     const unsigned char expected = TrialKey(tutor, step);
     if (c != expected) {
@@ -86,32 +91,25 @@ void TypeTrialKey(Tutor& tutor, unsigned char c)
         }
         DrawHomeHand(tutor);
         DrawHandAtKey(tutor, expected);
-        return;
+        return false;
     }
-    if (step == 4) {
+    if (step == kEnterStep) {
         DrawHomeHand(tutor);
         DrawHandAtKey(tutor, kEnter);
         WaitMs(tutor, 150);
         DrawHomeHand(tutor);
-        ChangePage(tutor, +1);
-        return;
+        return true;
     }
     course.nLine = kPromptRow;
-    if (step == 3) {
+    if (step == kEnterStep - 1) {
         ClearRow(tutor, 3);
         ClearRow(tutor, 4);
     }
     ClearRow(tutor, kPromptRow);
     DrawHomeHand(tutor);
-    const int x = tutor.layout.xText;
-    if (step < 3) {
-        DrawStringLine(tutor, kTrialBlock, PromptLine(tutor, step + 1), x + course.dxTrialText,
-                       RowTop(tutor, kPromptRow));
+    DrawPrompt(tutor, pages::TrialBlock(), step + 1);
+    if (step + 1 < kEnterStep)
         DrawHandAtKey(tutor, TrialKey(tutor, step + 1));
-    } else {
-        DrawStringLine(tutor, kTrialBlock, kEnterLine, x, RowTop(tutor, kEnterRow));
-        DrawStringLine(tutor, kTrialBlock, EnterPromptLine(tutor), x + course.dxTrialText - 20,
-                       RowTop(tutor, kPromptRow));
-    }
     ++course.nExLine;
+    return false;
 }

@@ -1,8 +1,5 @@
 #include "display/bitmaps.h"
 
-#include "course/layout.h"
-#include "course/navigation.h"
-#include "display/hand.h"
 #include "display/key_table.h"
 #include "display/keymap.h"
 #include "platform/palette.h"
@@ -115,41 +112,4 @@ void CalcScreenLayout(Tutor& tutor)
     tutor.layout.rcPageArea.top = 15;
     tutor.layout.rcPageArea.bottom = display.rcKeyboard.top - 21;
     tutor.layout.yText = tutor.layout.rcPageArea.top + 5;
-    PlaceColumn(tutor, tutor.course.nLesson, tutor.course.nPage);
-}
-
-void UpdateMainWindow(Tutor& tutor)
-{
-    DisplayState& display = tutor.display;
-    CalcScreenLayout(tutor);
-    SetKeyRects(tutor);
-    tutor.host.MoveTypingArea(display.rcTypingArea);
-    if (!tutor.screen.Copy(&display.hbmComposite, 0, 0, display.hbmComposite.width(),
-                           display.hbmComposite.height(), display.rcKeyboard.left, display.rcKeyboard.top)) {
-        tutor.host.ShowMessage("Unable to update the keyboard. Insufficient memory?", "UpdateMainWindow",
-                               BoxIcon::Exclamation);
-        return;
-    }
-    DrawRaisedFrame(tutor.screen, display.rcKeyboard);
-    const bool startScreen = tutor.course.nLesson == 0 && tutor.course.nPage == 1;
-    if (!startScreen && tutor.ClientWidth() > PanelThreshold(tutor.course.nFontSize)) {
-        const Rect frame = FrameRect(tutor);
-        ClearRect(tutor.screen, frame);
-        DrawRaisedFrame(tutor.screen, frame);
-    }
-    ChangePage(tutor, 0);
-    DrawPageHand(tutor);
-}
-
-bool ChangeHand(Tutor& tutor)
-{
-    DeleteHandGraphics(tutor);
-    if (!CreateHandGraphics(tutor))
-        return false;
-    DrawKeyboard(tutor);
-    SetHandOffsets(tutor);
-    tutor.course.nCharPos = 0;
-    ChangePage(tutor, 0);
-    DrawPageHand(tutor);
-    return true;
 }

@@ -11,12 +11,8 @@ void DeleteBitMaps(Tutor& tutor);
 bool CreateHandGraphics(Tutor& tutor);
 void DeleteHandGraphics(Tutor& tutor);
 bool CreateCompositeBM(Tutor& tutor);
-// Places the typing area, the keyboard and the page area in the client area.
+// Places the typing area, the keyboard and the rows of the page area in the client area.
 void CalcScreenLayout(Tutor& tutor);
-// Draws the whole client area.
-void UpdateMainWindow(Tutor& tutor);
-// Reloads the pictures after bLeftHand changed and redraws; false when a picture is missing.
-bool ChangeHand(Tutor& tutor);
 // A raised two-pixel frame just outside rect, and its removal in the background colour.
 void DrawRaisedFrame(Canvas& canvas, const Rect& rect);
 void EraseFrame(Canvas& canvas, const Rect& rect);

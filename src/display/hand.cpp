@@ -1,10 +1,8 @@
 #include "display/hand.h"
 
-#include "course/trial.h"
 #include "display/key_table.h"
 #include "display/keymap.h"
 #include "tutor.h"
-
 
 namespace {
 
@@ -66,23 +64,4 @@ void DrawKeyboard(Tutor& tutor)
 {
     const QImage& composite = tutor.display.hbmComposite;
     ShowComposite(tutor, {0, 0, composite.width(), composite.height()});
-}
-
-void DrawPageHand(Tutor& tutor)
-{
-    const CourseState& course = tutor.course;
-    const int lesson = course.nLesson, page = course.nPage;
-    const bool shaded = course.bHomeShaded != 0;
-    if (lesson == 1 && page == 4) {
-        if (course.nExLine >= 0 && course.nExLine < 4)
-            DrawHandAtKey(tutor, TrialKey(tutor, course.nExLine));
-        else if (course.nExLine == 4)
-            DrawHomeHand(tutor);
-        return;
-    }
-    const bool keyboardOnly = (lesson == 3 && page < 3) || (shaded && lesson == 3 && page == 3) ||
-                              (shaded && lesson > 3 && page == 1) || (shaded && lesson == 12 && page < 4) ||
-                              (shaded && lesson == 23 && page < 3);
-    if (!keyboardOnly)
-        DrawHomeHand(tutor);
 }

@@ -8,5 +8,3 @@ void DrawHandAtKey(Tutor& tutor, unsigned char ch);
 void DrawHomeHand(Tutor& tutor);
 // Copies the whole composite to the screen.
 void DrawKeyboard(Tutor& tutor);
-// Shows the hand the current page calls for: at the key-trial key, at home, or none.
-void DrawPageHand(Tutor& tutor);

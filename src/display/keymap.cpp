@@ -4,28 +4,26 @@
 #include "platform/cp1252.h"
 #include "tutor.h"
 
+#include <array>
+#include <cstdint>
+
+namespace {
+
+// Key index by character, built from the characters column of the key table.
+constexpr std::array<int8_t, 256> kKeyOfChar = [] {
+    std::array<int8_t, 256> index{};
+    index.fill(keys::kNoKey);
+    for (int key = 0; key < keys::kCount; ++key)
+        for (char ch : keys::kTable[static_cast<std::size_t>(key)].chars)
+            index[static_cast<unsigned char>(ch)] = static_cast<int8_t>(key);
+    return index;
+}();
+
+}  // namespace
+
 int KeyIndexOf(unsigned char ch)
 {
-    switch (ch) {
-    case ',': return keys::kComma;
-    case '-': return keys::kDash;
-    case '.': return keys::kFullStop;
-    case '?': return keys::kSharpS;
-    case 0xE4: case 0xC4: return keys::kUmlautA;
-    case 0xF6: case 0xD6: return keys::kUmlautO;
-    case 0xFC: case 0xDC: return keys::kUmlautU;
-    case 0xDF: return keys::kSharpS;
-    case '\r': return keys::kReturn;
-    case ' ': return keys::kSpace;
-    default: break;
-    }
-    if (ch >= '0' && ch <= '9')
-        return keys::kDigit0 + (ch - '0');
-    if (ch >= 'a' && ch <= 'z')
-        return keys::kLetterA + (ch - 'a');
-    if (ch >= 'A' && ch <= 'Z')
-        return keys::kLetterA + (ch - 'A');
-    return keys::kNoKey;
+    return kKeyOfChar[ch];
 }
 
 void SetKeyRects(Tutor& tutor)

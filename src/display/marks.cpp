@@ -6,13 +6,14 @@
 #include "tutor.h"
 
 #include <array>
+#include <string_view>
 
 namespace {
 
 // The three guide lines in keyboard coordinates: lower end x, upper end x (the borders
 // between the key columns 4|5, 6|7 and 5|6).
 constexpr std::array<std::array<int, 2>, 3> kGuides{{{144, 118}, {188, 162}, {166, 140}}};
-constexpr std::array<int, 4> kHomeKeys{18, 19, 20, 22};   // f g h j
+constexpr std::string_view kHomeKeys = "fghj";
 
 // Copies a client-coordinate area of the keyboard from the composite to the screen.
 bool RestoreFromComposite(Tutor& tutor, const Rect& area)
@@ -64,8 +65,8 @@ void ShadeKey(Tutor& tutor, unsigned char ch, int slot)
 
 void ShadeHome(Tutor& tutor)
 {
-    for (int index : kHomeKeys) {
-        const Rect& key = tutor.display.rcKey[index];
+    for (char home : kHomeKeys) {
+        const Rect& key = tutor.display.rcKey[KeyIndexOf(static_cast<unsigned char>(home))];
         tutor.screen.Line({key.left + 7, key.top + 8}, {key.right - 8, key.top + 8},
                           Pen{20, palette::kLightGrey, true});
     }

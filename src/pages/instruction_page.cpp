@@ -3,11 +3,11 @@
 #include "course/exercise.h"
 #include "course/layout.h"
 #include "course/lessons.h"
+#include "course/page_table.h"
 #include "course/trial.h"
 #include "display/banner.h"
 #include "display/hand.h"
 #include "display/marks.h"
-#include "pages/page_table.h"
 #include "tutor.h"
 
 namespace {
@@ -46,9 +46,7 @@ void RunDemo(Tutor& tutor, const pages::PageRecord& page)
 void DrawInstructionPage(Tutor& tutor)
 {
     CourseState& course = tutor.course;
-    if (course.nLesson < 0 || course.nLesson > kLastLesson)
-        return;
-    const pages::PageRecord* page = pages::FindPage(course.nLesson, course.nPage, course.bLeftHand != 0);
+    const pages::PageRecord* page = pages::CurrentPage(course);
     if (!page)
         return;
     if (page->exerciseFlag != pages::kKeepFlag)

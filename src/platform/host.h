@@ -3,7 +3,9 @@
 #include "platform/geometry.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 enum class BoxIcon { Exclamation, Information };
 
@@ -19,9 +21,11 @@ public:
     // where no main window exists yet.
     virtual void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon,
                              bool owned = true) = 0;
-    // Timers of the main window; SetTimer returns the id of the timer it set.
+    // Timers of the main window; SetTimer returns the id of the timer it set. A timer
+    // expires every `milliseconds` until it is killed, each time calling the timer handler.
     virtual int SetTimer(int id, int milliseconds) = 0;
     virtual void KillTimer(int id) = 0;
+    void SetTimerHandler(std::function<void(int id)> handler) { timerHandler_ = std::move(handler); }
     // The whole client area is to be drawn anew before the next paint.
     virtual void InvalidateClient() = 0;
     // Puts the typing area at this rectangle of the client area.
@@ -30,4 +34,14 @@ public:
     virtual void FlushScreen() = 0;
     // Blocks the user-interface thread.
     virtual void Sleep(int milliseconds) = 0;
+
+protected:
+    void TimerExpired(int id)
+    {
+        if (timerHandler_)
+            timerHandler_(id);
+    }
+
+private:
+    std::function<void(int id)> timerHandler_;
 };

@@ -39,8 +39,16 @@ const std::string& StringTable::Get(int id) const
     return it == texts_.end() ? kNone : it->second;
 }
 
+// The raw pictures are compiled into this library; naming them keeps the linker from
+// leaving them out.
+static void InitPictures()
+{
+    Q_INIT_RESOURCE(pictures);
+}
+
 Resources Resources::BuiltIn()
 {
+    InitPictures();
     Resources resources;
     QDirIterator files(QStringLiteral(":/strings"), QDir::Files);
     while (files.hasNext()) {

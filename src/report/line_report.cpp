@@ -2,6 +2,7 @@
 
 #include "course/layout.h"
 #include "course/lessons.h"
+#include "course/page_table.h"
 #include "tutor.h"
 
 #include <cstdio>
@@ -41,7 +42,7 @@ std::string LineReportText(Tutor& tutor)
     int total = 0;
     for (int lesson = kFirstLesson; lesson <= kLastLesson; ++lesson) {
         const LessonLines& row = kLessonLines[static_cast<std::size_t>(lesson)];
-        PlaceColumn(tutor, lesson, row.exercisePage);
+        PlaceColumn(tutor, lesson, pages::ExercisePage(lesson));
         const int width = tutor.layout.rcPageArea.right - tutor.layout.rcPageArea.left;
         const auto measure = [&](int first, const char* summary) {
             const int lengthy = CountLongLines(tutor, first, row.lines, width, report);

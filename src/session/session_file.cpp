@@ -98,14 +98,9 @@ SessionRecord DecodeSession(const std::array<unsigned char, kSessionRecordSize>&
 bool IsUsableSession(const SessionRecord& record)
 {
     const auto in = [](int value, int low, int high) { return value >= low && value <= high; };
-    return in(record.lesson, 0, kLastLesson) && in(record.fontSize, kFontStandard, kFontLargest) &&
+    return in(record.lesson, 0, kLastLesson) && IsFontSize(record.fontSize) &&
            (record.soundStudio == 0 || in(record.soundStudio, kSoundSpeakKeys, kSoundDictation)) &&
            (record.errorTone == 0 || in(record.errorTone, 1000, 1006));
-}
-
-int16_t RowHeightFor(int fontSize)
-{
-    return fontSize == kFontLargest ? 30 : fontSize == kFontMedium ? 25 : 20;
 }
 
 bool ReadSessionFile(Tutor& tutor, const std::string& path, Rect& window, bool owned)
@@ -126,7 +121,7 @@ bool ReadSessionFile(Tutor& tutor, const std::string& path, Rect& window, bool o
     course.bLeftHand = record.hand == 0 ? 1 : 0;
     course.nLesson = record.lesson;
     course.nFontSize = record.fontSize;
-    tutor.layout.cyLine = RowHeightFor(record.fontSize);
+    tutor.layout.cyLine = FontSizeRowOf(record.fontSize).height;
     course.nSoundStudio = record.soundStudio;
     course.nErrorTone = record.errorTone;
     window = record.window;

@@ -27,8 +27,6 @@ std::array<unsigned char, kSessionRecordSize> EncodeSession(const SessionRecord&
 SessionRecord DecodeSession(const std::array<unsigned char, kSessionRecordSize>& bytes);
 // True when every setting of the record is one the program knows.
 bool IsUsableSession(const SessionRecord& record);
-// The row height that belongs to a font size.
-int16_t RowHeightFor(int fontSize);
 
 // Reads a session file into the course state; fills `window` with its window rectangle.
 // On failure beeps, shows "READ FILE ERROR" and changes nothing.

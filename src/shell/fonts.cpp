@@ -1,17 +1,9 @@
 #include "shell/fonts.h"
 
-#include "course/layout.h"
+#include "course/font_sizes.h"
 #include "tutor.h"
 
 #include <algorithm>
-
-const FontSizeRow* FontSizeRowOf(int fontSize)
-{
-    for (const FontSizeRow& row : kFontSizes)
-        if (row.fontSize == fontSize)
-            return &row;
-    return nullptr;
-}
 
 bool IsWindowTooNarrow(const Tutor& tutor, int fontSize)
 {

@@ -2,24 +2,8 @@
 
 #include "platform/geometry.h"
 
-#include <array>
-
 struct Tutor;
 
-struct FontSizeRow {
-    int fontSize;
-    int height;    // text height and row height in pixels
-    Size minimum;  // smallest window
-};
-
-inline constexpr std::array<FontSizeRow, 3> kFontSizes{{
-    {1000, 20, {630, 460}},
-    {1001, 25, {680, 500}},
-    {1002, 30, {790, 550}},
-}};
-
-// The row of a font size, or nullptr for a value that is none.
-const FontSizeRow* FontSizeRowOf(int fontSize);
 // True when the client area is too narrow for the text columns of a font size.
 bool IsWindowTooNarrow(const Tutor& tutor, int fontSize);
 // A window rectangle moved and grown so that it lies on the screen and is at least the

@@ -1,8 +1,8 @@
 #include "shell/input_filter.h"
 
-#include "course/navigation.h"
+#include "flow/page_change.h"
+#include "flow/typing.h"
 #include "platform/cp1252.h"
-#include "shell/input.h"
 #include "tutor.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+#include "flow/timers.h"
 #include "platform/resources.h"
 #include "shell/input_filter.h"
 #include "shell/main_window.h"
@@ -27,6 +28,10 @@ int main(int argc, char* argv[])
     MainWindow window(tutor);
     host.Attach(&window);
     InputFilter filter(tutor, window, [&window] { window.ShowChanges(); });
+    host.SetTimerHandler([&tutor, &window](int id) {
+        OnTimer(tutor, id);
+        window.ShowChanges();
+    });
     app.installEventFilter(&filter);
     if (!window.Create())
         return 1;

@@ -1,9 +1,10 @@
 #include "shell/main_window.h"
 
-#include "course/navigation.h"
 #include "display/bitmaps.h"
 #include "display/hand.h"
 #include "display/keymap.h"
+#include "flow/page_change.h"
+#include "flow/screen.h"
 #include "platform/cp1252.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
@@ -117,23 +118,20 @@ void MainWindow::ShowFileCaption()
 
 void MainWindow::SetFontForSize()
 {
-    const FontSizeRow* row = FontSizeRowOf(tutor_.course.nFontSize);
-    if (!row)
-        return;
-    const QFont font = TextFontForHeight(row->height);
+    const FontSizeRow& row = FontSizeRowOf(tutor_.course.nFontSize);
+    const QFont font = TextFontForHeight(row.height);
     edit_->setFont(font);
     tutor_.screen.SetFont(font);
-    tutor_.layout.cyLine = static_cast<int16_t>(row->height);
+    tutor_.layout.cyLine = row.height;
     ApplyMinimumSize();
     InvalidateClient();
 }
 
 void MainWindow::ApplyMinimumSize()
 {
-    if (const FontSizeRow* row = FontSizeRowOf(tutor_.course.nFontSize)) {
-        const QSize frame = frameGeometry().size() - geometry().size();
-        setMinimumSize(row->minimum.width - frame.width(), row->minimum.height - frame.height());
-    }
+    const Size minimum = FontSizeRowOf(tutor_.course.nFontSize).minimumWindow;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    setMinimumSize(minimum.width - frame.width(), minimum.height - frame.height());
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -150,10 +148,9 @@ void MainWindow::Place()
     for (const QScreen* screen : QGuiApplication::screens())
         onSomeScreen = onSomeScreen || screen->geometry().intersects(rect);
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    const FontSizeRow* row = FontSizeRowOf(tutor_.course.nFontSize);
     const Rect fitted = FitWindowRect(wanted,
                                       {available.left(), available.top(), available.right() + 1, available.bottom() + 1},
-                                      onSomeScreen, row ? row->minimum : Size{});
+                                      onSomeScreen, FontSizeRowOf(tutor_.course.nFontSize).minimumWindow);
     const QSize frame = frameGeometry().size() - geometry().size();
     move(fitted.left, fitted.top);
     resize(fitted.width() - frame.width(), fitted.height() - frame.height());

@@ -22,8 +22,10 @@ void QtHost::ShowMessage(const std::string& text, const std::string& title, BoxI
 int QtHost::SetTimer(int id, int milliseconds)
 {
     auto& timer = timers_[id];
-    if (!timer)
+    if (!timer) {
         timer = std::make_unique<QTimer>();
+        QObject::connect(timer.get(), &QTimer::timeout, [this, id] { TimerExpired(id); });
+    }
     timer->start(milliseconds);
     return id;
 }

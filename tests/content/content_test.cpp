@@ -3,7 +3,7 @@
 #include "course/layout.h"
 #include "course/state.h"
 #include "course/lessons.h"
-#include "pages/page_table.h"
+#include "course/page_table.h"
 #include "platform/canvas.h"
 #include "platform/fonts.h"
 #include "platform/resources.h"
@@ -190,7 +190,7 @@ TEST(CourseText, EachLessonVariesItsLinesAndPractisesItsNewKeys)
 TEST(CourseText, ExerciseLinesFitTheirColumnAtTheStandardSize)
 {
     for (const Block& block : ExerciseBlocks()) {
-        const int page = kLessonLines[static_cast<std::size_t>(block.lesson)].exercisePage;
+        const int page = pages::ExercisePage(block.lesson);
         const int column = ColumnWidth(kFontStandard, PageColumn(kFontStandard, block.lesson, page));
         for (int id = block.first; id < block.first + block.lines; ++id) {
             if (!kFixedLines.contains(id)) {
@@ -211,12 +211,11 @@ std::map<int, Drawn> DrawnInstructionLines()
 {
     std::map<int, Drawn> drawn;
     for (const pages::PageRecord& record : pages::PageTable()) {
-        const int page = record.page == pages::kAnyPage ? 2 : record.page;
         for (const pages::Line& line : record.lines.view())
-            drawn[record.block + line.index] = {record.lesson, page, line.dx};
-        if (record.kind == pages::Kind::KeyTrial)
-            for (int index = 3; index <= 15; ++index)   // the trial's own lines and prompts
-                drawn[record.block + index] = {record.lesson, page, index >= 5 ? 35 : 0};
+            drawn[record.block + line.index] = {record.lesson, record.page, line.dx};
+        if (record.kind == pages::Kind::KeyTrial)   // the trial's own lines, prompts and Enter prompts
+            for (int index = 3; index <= 15; ++index)
+                drawn[record.block + index] = {record.lesson, record.page, index < 5 || index == 13 ? 0 : index < 13 ? 35 : 15};
     }
     return drawn;
 }

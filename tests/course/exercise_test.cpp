@@ -1,6 +1,7 @@
 #include "course/exercise.h"
 #include "course/layout.h"
 #include "course/navigation.h"
+#include "flow/typing.h"
 #include "support/tutor_fixture.h"
 
 #include <string>
@@ -148,7 +149,7 @@ TEST_F(ExerciseTest, EnterAfterTheLastLineMovesOnePageOn)
         tutor.course.nExLine = static_cast<int16_t>(c.lastLine);
         Paint();
         Type(c.text);
-        Type(std::string(1, static_cast<char>(kEnter)));
+        OnCharacter(tutor, kEnter);
         EXPECT_EQ(course.nLesson, c.nextLesson) << c.lesson;
         EXPECT_EQ(course.nPage, c.nextPage) << c.lesson;
     }

@@ -1,8 +1,10 @@
 #include "course/layout.h"
 #include "course/navigation.h"
+#include "course/trial.h"
 #include "display/key_table.h"
 #include "display/keymap.h"
-#include "shell/input.h"
+#include "flow/page_change.h"
+#include "flow/typing.h"
 #include "support/tutor_fixture.h"
 
 #include <string>
@@ -136,6 +138,20 @@ TEST_F(TrialTest, ARedrawShowsThePageAsItStandsAtEachStep)
     Paint();
     EXPECT_EQ(tutor.course.nLine, 3);
     EXPECT_EQ(RowInk(3), 0);
+}
+
+// What the handler draws after each key is what a repaint at that step draws.
+TEST_F(TrialTest, TheHandlerDrawsEachStepAsARepaintDoes)
+{
+    for (bool left : {true, false}) {
+        EnterTrial(left);
+        for (int step = 0; step < 4; ++step) {
+            Type(TrialKey(tutor, step));
+            const QImage typed = Area(tutor.layout.rcPageArea);
+            Paint();
+            EXPECT_EQ(Area(tutor.layout.rcPageArea), typed) << "step " << step + 1 << (left ? " left" : " right");
+        }
+    }
 }
 
 TEST_F(TrialTest, ThePageBeforeTheTrialStartsItAfresh)

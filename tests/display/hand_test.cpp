@@ -1,6 +1,8 @@
 #include "course/navigation.h"
 #include "display/bitmaps.h"
 #include "display/hand.h"
+#include "flow/page_change.h"
+#include "flow/screen.h"
 #include "display/key_table.h"
 #include "display/keymap.h"
 #include "display/marks.h"

@@ -1,4 +1,5 @@
 #include "session/session_file.h"
+#include "platform/fonts.h"
 #include "shell/fonts.h"
 #include "shell/startup.h"
 #include "shell/title_name.h"
@@ -85,30 +86,21 @@ TEST(FitWindowRect, KeepsAGoodRectangleAndFitsOthersOntoTheScreen)
     }
 }
 
-TEST(FontSizes, RowHeightsMinimumWindowsAndNarrowThresholds)
+// Every font size: its text font is exactly a row high, and the client is too narrow up to
+// the widest text column plus its margins.
+TEST(FontSizes, FontFillsTheRowAndNarrowEndsPastTheWidestColumn)
 {
-    struct Case {
-        int fontSize;
-        int height;
-        Size minimum;
-        int narrowUpTo;
-    };
-    for (const Case& c : {Case{1000, 20, {630, 460}, 610}, Case{1001, 25, {680, 500}, 670},
-                          Case{1002, 30, {790, 550}, 780}}) {
-        const FontSizeRow* row = FontSizeRowOf(c.fontSize);
-        ASSERT_NE(row, nullptr);
-        EXPECT_EQ(row->height, c.height);
-        EXPECT_EQ(row->minimum, c.minimum);
-        EXPECT_EQ(RowHeightFor(c.fontSize), c.height);
+    for (const FontSizeRow& row : kFontSizes) {
+        EXPECT_EQ(QFontMetrics(TextFontForHeight(row.height)).height(), row.height);
         FakeHost host;
         Resources resources;
         Tutor tutor(host, resources);
-        tutor.ResizeClient(c.narrowUpTo, 500);
-        EXPECT_TRUE(IsWindowTooNarrow(tutor, c.fontSize));
-        tutor.ResizeClient(c.narrowUpTo + 1, 500);
-        EXPECT_FALSE(IsWindowTooNarrow(tutor, c.fontSize));
+        const int widest = *std::max_element(row.columnWidth.begin(), row.columnWidth.end());
+        tutor.ResizeClient(widest + 40, 500);
+        EXPECT_TRUE(IsWindowTooNarrow(tutor, row.fontSize));
+        tutor.ResizeClient(widest + 41, 500);
+        EXPECT_FALSE(IsWindowTooNarrow(tutor, row.fontSize));
     }
-    EXPECT_EQ(FontSizeRowOf(999), nullptr);
 }
 
 }  // namespace

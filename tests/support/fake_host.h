@@ -26,6 +26,12 @@ struct FakeHost : Host {
         return id;
     }
     void KillTimer(int id) override { timers.erase(id); }
+    // A set timer expires once.
+    void Fire(int id)
+    {
+        if (timers.contains(id))
+            TimerExpired(id);
+    }
     void InvalidateClient() override { ++invalidations; }
     void MoveTypingArea(const Rect& rect) override { typingArea = rect; }
     void FlushScreen() override { ++flushes; }

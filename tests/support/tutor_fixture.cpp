@@ -1,16 +1,15 @@
 #include "support/tutor_fixture.h"
 
 #include "display/bitmaps.h"
+#include "flow/screen.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
-#include "shell/fonts.h"
 
 void TutorTest::ApplyFont()
 {
-    const FontSizeRow* row = FontSizeRowOf(tutor.course.nFontSize);
-    ASSERT_NE(row, nullptr);
-    tutor.screen.SetFont(TextFontForHeight(row->height));
-    tutor.layout.cyLine = static_cast<int16_t>(row->height);
+    const FontSizeRow& row = FontSizeRowOf(tutor.course.nFontSize);
+    tutor.screen.SetFont(TextFontForHeight(row.height));
+    tutor.layout.cyLine = row.height;
 }
 
 void TutorTest::Start(int width, int height)

@@ -5,9 +5,12 @@
 #include <span>
 #include <string_view>
 
+struct CourseState;
+
 namespace pages {
 
-enum class Hand : uint8_t { Both, Left, Right };
+// Which hand a record is for.
+enum class Side : uint8_t { Both, Left, Right };
 
 // What the page shows on the keyboard before its text.
 enum class Demo : uint8_t {
@@ -25,8 +28,19 @@ enum class Kind : uint8_t {
     KeyTrial,    // the key trial draws its own lines
 };
 
+// Where the hand is while no key is pressed.
+enum class HandShown : uint8_t {
+    Home,       // at home
+    Unmarked,   // at home, but not while the page's marks are shown (bHomeShaded)
+    Off,        // nowhere: the keys are left free for the guide lines
+    OnKey,      // on the key the key trial asks for
+};
+
+// The page a lesson is entered at directly (from a session file or a jump), and whether
+// its marks are shown then.
+enum class Entry : uint8_t { No, Marked, Plain };
+
 constexpr int8_t kKeepFlag = -1;   // the page leaves bExercisePage as it finds it
-constexpr int8_t kAnyPage = 0;     // one-page lessons draw their page for any page number
 
 // One line of text: line `index` of the page block on `row`, moved down by `dy` pixels
 // (up when negative) and right by `dx`.
@@ -79,8 +93,8 @@ consteval Lines ParseLines(std::string_view text)
 
 struct PageRecord {
     int8_t lesson;
-    int8_t page;             // or kAnyPage
-    Hand hand;
+    int8_t page;
+    Side side;
     int16_t block;           // string id of line 0 of the page
     Lines lines;
     Demo demo;
@@ -88,11 +102,41 @@ struct PageRecord {
     int8_t exerciseFlag;     // value left in bExercisePage, or kKeepFlag
     Kind kind;
     int8_t exerciseRow;      // the exercise row on exercise pages
+    HandShown hand;
+    Entry entry;
 };
 
 // Every page of the course for each hand.
 std::span<const PageRecord> PageTable();
 // The record for a lesson, page and hand; nullptr when the page has no script.
 const PageRecord* FindPage(int lesson, int page, bool leftHand);
+
+// The record of the page the learner is on.
+const PageRecord* CurrentPage(const CourseState& course);
+
+// What follows from the table, in one place.
+
+// Typing on the page is checked: an exercise or the key trial.
+constexpr bool IsTypedPage(const PageRecord& page)
+{
+    return page.kind == Kind::Exercise || page.kind == Kind::KeyTrial;
+}
+// The start screen shows its banner on the bare background, without the page panel.
+constexpr bool HasPanel(const PageRecord& page)
+{
+    return page.demo != Demo::HomeAndBanner;
+}
+// A page change puts the keyboard back as the page shows it; the first lessons leave the
+// keyboard as the previous page left it, the guide pages draw over it.
+constexpr bool RestoresKeyboard(const PageRecord& page)
+{
+    return page.lesson >= 3 && page.hand != HandShown::Off;
+}
+// The page where typing is checked in a lesson; 0 when there is none.
+int ExercisePage(int lesson);
+// The page a lesson is entered at directly; nullptr for a lesson that is none.
+const PageRecord* StartPage(int lesson);
+// The string block of the key trial page.
+int TrialBlock();
 
 }  // namespace pages

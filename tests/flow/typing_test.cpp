@@ -1,6 +1,6 @@
 #include "course/navigation.h"
 #include "display/keymap.h"
-#include "shell/input.h"
+#include "flow/typing.h"
 #include "support/tutor_fixture.h"
 
 namespace {

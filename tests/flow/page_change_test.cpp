@@ -1,4 +1,5 @@
 #include "course/navigation.h"
+#include "flow/page_change.h"
 #include "display/keymap.h"
 #include "support/tutor_fixture.h"
 

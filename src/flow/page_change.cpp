@@ -1,0 +1,106 @@
+#include "flow/page_change.h"
+
+#include "course/layout.h"
+#include "course/navigation.h"
+#include "course/page_table.h"
+#include "course/trial.h"
+#include "display/bitmaps.h"
+#include "display/hand.h"
+#include "display/marks.h"
+#include "pages/instruction_page.h"
+#include "platform/palette.h"
+#include "tutor.h"
+
+namespace {
+
+void Apply(Tutor& tutor, const PageMove& move)
+{
+    CourseState& course = tutor.course;
+    if (move.unmark && course.bHomeShaded)
+        RemoveShading(tutor);
+    course.nLesson = move.lesson;
+    course.nPage = move.page;
+    if (move.resetExercise) {
+        course.nExLine = 0;
+        course.nCharPos = 0;
+    }
+    if (move.shade != PageMove::kKeepShade)
+        course.bHomeShaded = move.shade;
+    switch (move.then) {
+    case PageMove::Then::Nothing:
+        break;
+    case PageMove::Then::EraseGuides:
+        EraseGuides(tutor);
+        break;
+    case PageMove::Then::DrawGuides:
+        DrawGuides(tutor);
+        break;
+    case PageMove::Then::HandOnTrialKey:
+        DrawHandAtKey(tutor, TrialKey(tutor, 0));
+        break;
+    }
+}
+
+void Redraw(Tutor& tutor)
+{
+    const CourseState& course = tutor.course;
+    const pages::PageRecord* page = pages::CurrentPage(course);
+    const Rect frame = FrameRect(tutor);
+    PlaceColumn(tutor, course.nLesson, course.nPage);
+    ClearRect(tutor.screen, frame);
+    const bool wideEnough = tutor.ClientWidth() > PanelThreshold(course.nFontSize);
+    if (page && !pages::HasPanel(*page)) {
+        tutor.screen.Fill(frame, palette::kBackground);
+        if (wideEnough)
+            EraseFrame(tutor.screen, frame);
+    } else if (wideEnough) {
+        DrawRaisedFrame(tutor.screen, frame);
+    }
+    if (page && pages::RestoresKeyboard(*page)) {
+        if (course.bHomeShaded)
+            DrawKeyboard(tutor);
+        else
+            DrawHomeHand(tutor);
+    }
+    DrawInstructionPage(tutor);
+}
+
+}  // namespace
+
+void ChangePage(Tutor& tutor, int dir)
+{
+    if (dir != 0) {
+        if (tutor.course.nSoundStudio == kSoundDictation)
+            tutor.host.KillTimer(kDictationTimer);
+        const PageMove move = NextPage(tutor.course, dir);
+        if (move.outcome != PageMove::Outcome::Moved) {
+            tutor.host.Beep();
+            return;
+        }
+        Apply(tutor, move);
+    }
+    Redraw(tutor);
+}
+
+void DrawPageHand(Tutor& tutor)
+{
+    const CourseState& course = tutor.course;
+    const pages::PageRecord* page = pages::CurrentPage(course);
+    switch (page ? page->hand : pages::HandShown::Home) {
+    case pages::HandShown::Home:
+        DrawHomeHand(tutor);
+        break;
+    case pages::HandShown::Unmarked:
+        if (!course.bHomeShaded)
+            DrawHomeHand(tutor);
+        break;
+    case pages::HandShown::Off:
+        break;
+    case pages::HandShown::OnKey:
+        if (course.nExLine >= 0 && course.nExLine < kTrialSteps - 1)
+            DrawHandAtKey(tutor, TrialKey(tutor, course.nExLine));
+        else if (course.nExLine == kTrialSteps - 1)
+            DrawHomeHand(tutor);
+        break;
+    }
+}

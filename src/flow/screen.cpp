@@ -1,0 +1,37 @@
+#include "flow/screen.h"
+
+#include "display/bitmaps.h"
+#include "display/hand.h"
+#include "display/keymap.h"
+#include "flow/page_change.h"
+#include "tutor.h"
+
+void UpdateMainWindow(Tutor& tutor)
+{
+    DisplayState& display = tutor.display;
+    CalcScreenLayout(tutor);
+    SetKeyRects(tutor);
+    tutor.host.MoveTypingArea(display.rcTypingArea);
+    if (!tutor.screen.Copy(&display.hbmComposite, 0, 0, display.hbmComposite.width(),
+                           display.hbmComposite.height(), display.rcKeyboard.left, display.rcKeyboard.top)) {
+        tutor.host.ShowMessage("Unable to update the keyboard. Insufficient memory?", "UpdateMainWindow",
+                               BoxIcon::Exclamation);
+        return;
+    }
+    DrawRaisedFrame(tutor.screen, display.rcKeyboard);
+    ChangePage(tutor, 0);
+    DrawPageHand(tutor);
+}
+
+bool ChangeHand(Tutor& tutor)
+{
+    DeleteHandGraphics(tutor);
+    if (!CreateHandGraphics(tutor))
+        return false;
+    DrawKeyboard(tutor);
+    SetHandOffsets(tutor);
+    tutor.course.nCharPos = 0;
+    ChangePage(tutor, 0);
+    DrawPageHand(tutor);
+    return true;
+}

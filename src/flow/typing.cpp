@@ -1,0 +1,40 @@
+#include "flow/typing.h"
+
+#include "course/exercise.h"
+#include "course/navigation.h"
+#include "course/page_table.h"
+#include "course/trial.h"
+#include "display/hand.h"
+#include "flow/page_change.h"
+#include "tutor.h"
+
+void OnCharacter(Tutor& tutor, unsigned char ch)
+{
+    CourseState& course = tutor.course;
+    const pages::PageRecord* page = pages::CurrentPage(course);
+    if (!page || page->hand != pages::HandShown::Off) {
+        if (course.bHomeShaded)
+            RemoveShading(tutor);
+        DrawHandAtKey(tutor, ch);
+    }
+    course.bHomeShaded = 0;
+    if (course.bExercisePage)
+        course.nWorkedLesson = course.nLesson;
+    tutor.shell.bKeyLatch = 1;
+    if (!page)
+        return;
+    const bool pageDone = page->kind == pages::Kind::KeyTrial   ? TypeTrialKey(tutor, ch)
+                          : page->kind == pages::Kind::Exercise ? TypeExerciseChar(tutor, ch)
+                                                                : false;
+    if (pageDone)
+        ChangePage(tutor, +1);
+}
+
+void OnKeyRelease(Tutor& tutor)
+{
+    // The key trial draws its own hand.
+    const pages::PageRecord* page = pages::CurrentPage(tutor.course);
+    if (!page || page->hand != pages::HandShown::OnKey)
+        DrawPageHand(tutor);
+    tutor.shell.bKeyLatch = 0;
+}

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <string>
+
+namespace {
+
+// Each folder of src/ and its layer: a file may include its own layer's headers and those
+// below, and from any layer the state structs (`*/state.h`) and `tutor.h`, which hold the
+// program's state but no calls.
+const std::map<std::string, int> kLayers{
+    {"platform", 0}, {"display", 1}, {"course", 2}, {"pages", 3}, {"flow", 4},
+    {"session", 5},  {"report", 5},  {"shell", 6},
+};
+
+TEST(Layering, NoFolderIncludesALayerAboveIt)
+{
+    const std::filesystem::path src = std::filesystem::path(TASTORA_SOURCE_DIR) / "src";
+    const std::regex include(R"(^\s*#\s*include\s+"([a-z_]+)/([a-z_]+\.h)\")");
+    int files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(src)) {
+        if (!entry.is_regular_file() || entry.path().parent_path() == src)
+            continue;
+        const std::string folder = entry.path().parent_path().filename().string();
+        ASSERT_TRUE(kLayers.contains(folder)) << folder << ": a folder without a layer";
+        ++files;
+        std::ifstream in(entry.path());
+        std::smatch match;
+        for (std::string line; std::getline(in, line);) {
+            if (!std::regex_search(line, match, include) || match[2] == "state.h")
+                continue;
+            const auto layer = kLayers.find(match[1]);
+            ASSERT_NE(layer, kLayers.end()) << entry.path() << " includes " << match[0];
+            EXPECT_TRUE(layer->second < kLayers.at(folder) || layer->first == folder)
+                << entry.path().lexically_relative(src) << " includes " << match[1] << "/" << match[2];
+        }
+    }
+    EXPECT_GT(files, 50);
+}
+
+}  // namespace
