@@ -1,6 +1,7 @@
 #include "course/layout.h"
 #include "display/banner.h"
 #include "display/bitmaps.h"
+#include "flow/page_change.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
 #include "support/tutor_fixture.h"
@@ -90,13 +91,29 @@ TEST_F(LayoutTest, RaisedFrameLiesJustOutsideTheRectangle)
     EXPECT_EQ(tutor.screenImage, background) << "erasing paints the frame over in the background colour";
 }
 
+// The panel's frame is drawn, by a paint and by a page change alike, exactly when the client
+// is wider than the widest column of the font size plus 40; the start screen erases it.
 TEST_F(LayoutTest, PagePanelFrameOnlyWhenTheClientIsWiderThanTheWidestColumn)
 {
-    tutor.course.nLesson = 2;
-    tutor.course.nPage = 2;
-    for (int width : {610, 611}) {
-        Start(width, 460);
-        EXPECT_EQ(Pixel(18, tutor.layout.rcPageArea.top - 6) == 0xFFFFFF, width == 611) << width;
+    struct Case {
+        int fontSize;
+        int width;
+        bool frame;
+    };
+    for (const Case& c : {Case{1000, 610, false}, Case{1000, 611, true}, Case{1000, 650, true},
+                          Case{1001, 670, false}, Case{1001, 671, true}, Case{1002, 781, true}}) {
+        tutor.course.nFontSize = c.fontSize;
+        tutor.course.nLesson = 0;
+        tutor.course.nPage = 1;
+        Start(c.width, 600);
+        const auto frameShown = [&] { return Pixel(18, tutor.layout.rcPageArea.top - 6) == 0xFFFFFF; };
+        EXPECT_FALSE(frameShown()) << c.width << " start screen";
+        ChangePage(tutor, +1);
+        EXPECT_EQ(frameShown(), c.frame) << c.width << " after Down";
+        Paint();
+        EXPECT_EQ(frameShown(), c.frame) << c.width << " painted";
+        ChangePage(tutor, -1);
+        EXPECT_FALSE(frameShown()) << c.width << " back on the start screen";
     }
 }
 
