@@ -35,11 +35,30 @@ bool IsIgnoredRelease(const QKeyEvent& event)
                kIgnoredKeypadReleases.end();
 }
 
-// The code page 1252 byte of a key's text, or -1 when it is not one such character.
-int CharacterOf(const QString& text)
+// The code page 1252 byte a key types, or -1 when it types none. Delete deletes (X gives
+// it the text DEL, as it does Ctrl+Backspace).
+int CharacterOf(const QKeyEvent& event)
 {
-    const QList<uint> ucs4 = text.toUcs4();
-    return ucs4.size() == 1 ? cp1252::ByteOf(ucs4.front()) : -1;
+    if (event.key() == Qt::Key_Delete)
+        return -1;
+    const QList<uint> ucs4 = event.text().toUcs4();
+    return ucs4.size() == 1 && ucs4.front() != 0x7F ? cp1252::ByteOf(ucs4.front()) : -1;
+}
+
+// Shift+Tab types a Tab and Ctrl+Backspace is a Backspace: the same key without its
+// modifier goes to the watched object in its place, so that the course and the typing area
+// see the same character. False for every other key.
+bool SendAsPlainKey(QObject* watched, const QKeyEvent& event)
+{
+    const bool backtab = event.key() == Qt::Key_Backtab;
+    const bool ctrlBackspace = event.key() == Qt::Key_Backspace && event.modifiers().testFlag(Qt::ControlModifier);
+    if (!backtab && !ctrlBackspace)
+        return false;
+    QKeyEvent plain(event.type(), backtab ? Qt::Key_Tab : Qt::Key_Backspace, Qt::NoModifier, event.nativeScanCode(),
+                    event.nativeVirtualKey(), 0, QString(QChar(backtab ? '\t' : '\b')), event.isAutoRepeat());
+    plain.setTimestamp(event.timestamp());
+    QCoreApplication::sendEvent(watched, &plain);
+    return true;
 }
 
 }  // namespace
@@ -54,28 +73,38 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        return ForMainWindow(watched) && KeyPress(static_cast<const QKeyEvent&>(*event));
     case QEvent::KeyRelease:
-        if (ForMainWindow(watched))
-            KeyRelease(static_cast<const QKeyEvent&>(*event));
+        if (!ForMainWindow(watched))
+            return false;
+        if (SendAsPlainKey(watched, static_cast<const QKeyEvent&>(*event)))
+            return true;
+        if (event->type() == QEvent::KeyPress)
+            return KeyPress(static_cast<const QKeyEvent&>(*event));
+        KeyRelease(static_cast<const QKeyEvent&>(*event));
         return false;
     case QEvent::InputMethod:
-        return ForMainWindow(watched) && Commit(static_cast<const QInputMethodEvent&>(*event).commitString());
+        return ForMainWindow(watched) && Commit(static_cast<QInputMethodEvent&>(*event));
     default:
         return false;
     }
 }
 
-bool InputFilter::Commit(const QString& text)
+bool InputFilter::Commit(QInputMethodEvent& event)
 {
+    const QList<uint> text = event.commitString().toUcs4();
     if (text.isEmpty())
         return false;
     if (tutor_.shell.bKeyLatch)
         return true;
-    for (uint ch : text.toUcs4()) {
-        const int byte = cp1252::ByteOf(ch);
-        if (byte > 0)
-            OnCharacter(tutor_, static_cast<unsigned char>(byte));
+    // One key press gives at most one character, in the course and in the typing area.
+    if (text.size() > 1) {
+        const auto first = static_cast<char32_t>(text.front());
+        event.setCommitString(QString::fromUcs4(&first, 1), event.replacementStart(), event.replacementLength());
+    }
+    const int byte = cp1252::ByteOf(text.front());
+    if (byte > 0) {
+        OnCharacter(tutor_, static_cast<unsigned char>(byte));
+        typedKey_ = {};   // the key that composed it is not known
     }
     changed_();
     return false;
@@ -90,7 +119,7 @@ bool InputFilter::KeyPress(const QKeyEvent& event)
     }
     if (event.modifiers().testFlag(Qt::AltModifier) && !event.modifiers().testFlag(Qt::ControlModifier))
         return false;   // menu mnemonics
-    const int ch = CharacterOf(event.text());
+    const int ch = CharacterOf(event);
     if (ch < 0)
         return false;
     if (event.isAutoRepeat() || tutor_.shell.bKeyLatch)
@@ -100,16 +129,27 @@ bool InputFilter::KeyPress(const QKeyEvent& event)
         return true;
     }
     OnCharacter(tutor_, static_cast<unsigned char>(ch));
+    typedKey_ = {event.key(), event.nativeScanCode()};
     changed_();
     return false;
 }
 
+bool InputFilter::TypedKey::ReleasedBy(const QKeyEvent& event) const
+{
+    // A release can name another key than its press (Shift let go first turns "?" into
+    // "ß"); the scan code names the key pressed.
+    return key != 0 && (scanCode != 0 ? event.nativeScanCode() == scanCode : event.key() == key);
+}
+
 void InputFilter::KeyRelease(const QKeyEvent& event)
 {
-    if (event.isAutoRepeat() || IsIgnoredRelease(event))
+    // The ignore list holds keys that type nothing; the release of a key that typed the
+    // character always ends the latch, or the next key would be lost.
+    if (event.isAutoRepeat() || (IsIgnoredRelease(event) && !typedKey_.ReleasedBy(event)))
         return;
     const bool wasLatched = tutor_.shell.bKeyLatch != 0;
     OnKeyRelease(tutor_);
+    typedKey_ = {};
     if (wasLatched && event.nativeScanCode() != 0) {
         releasedScanCode_ = event.nativeScanCode();
         releasedAt_ = event.timestamp();

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QInputMethodEvent;
 class QKeyEvent;
 class QWidget;
 struct Tutor;
@@ -23,13 +24,19 @@ public:
 private:
     bool KeyPress(const QKeyEvent& event);
     // A character committed by an input method (dead keys, compose).
-    bool Commit(const QString& text);
+    bool Commit(QInputMethodEvent& event);
     void KeyRelease(const QKeyEvent& event);
     bool ForMainWindow(QObject* watched) const;
 
     Tutor& tutor_;
     QWidget& mainWindow_;
     std::function<void()> changed_;   // what was drawn is to be shown
+    // The key whose press typed the character that set the latch.
+    struct TypedKey {
+        int key = 0;
+        quint32 scanCode = 0;
+        bool ReleasedBy(const QKeyEvent& event) const;
+    } typedKey_;
     // The last release that cleared the latch: X reports a held key now and then as a
     // release and a press with the same time stamp.
     quint32 releasedScanCode_ = 0;

@@ -120,15 +120,61 @@ TEST_F(InputFilterTest, IgnoredReleasesLeaveTheLatchHeld)
     }
 }
 
-TEST_F(InputFilterTest, TabSetsTheLatchSoTheNextCharacterIsSwallowed)
+// A key that types a character ends the latch when it is let go, also where its release is
+// on the ignore list, so the next key counts.
+TEST_F(InputFilterTest, EveryKeyThatTypesACharacterLetsTheNextOneCount)
 {
-    Tap(Qt::Key_Tab, "\t");
-    EXPECT_EQ(tutor.shell.bKeyLatch, 1);
+    struct Case {
+        const char* what;
+        int key;
+        QString text;
+        Qt::KeyboardModifiers modifiers;
+        QString shown;
+    };
+    for (const Case& c : {Case{"Tab", Qt::Key_Tab, "\t", Qt::NoModifier, "\t"},
+                          Case{"Shift+Tab", Qt::Key_Backtab, "", Qt::ShiftModifier, "\t"},
+                          Case{"Escape", Qt::Key_Escape, "\x1b", Qt::NoModifier, ""},
+                          Case{"keypad *", Qt::Key_Asterisk, "*", Qt::KeypadModifier, "*"},
+                          Case{"keypad +", Qt::Key_Plus, "+", Qt::KeypadModifier, "+"},
+                          Case{"keypad decimal", Qt::Key_Comma, ",", Qt::KeypadModifier, ","}}) {
+        edit->clear();
+        const int typed = course.nKeystrokes;
+        Send(QEvent::KeyPress, c.key, c.text, false, 0, c.modifiers);
+        Send(QEvent::KeyRelease, c.key, c.text, false, 0, c.modifiers);
+        EXPECT_EQ(tutor.shell.bKeyLatch, 0) << c.what;
+        Tap(Qt::Key_J, "j");
+        EXPECT_EQ(course.nKeystrokes, typed + 2) << c.what;
+        EXPECT_EQ(edit->toPlainText(), c.shown + "j") << c.what;
+    }
+}
+
+// Delete types nothing; Ctrl+Backspace, which X gives the text of Delete, is a Backspace.
+TEST_F(InputFilterTest, DeleteTypesNothingAndCtrlBackspaceIsABackspace)
+{
     Tap(Qt::Key_J, "j");
+    Tap(Qt::Key_J, "j");
+    Send(QEvent::KeyPress, Qt::Key_Delete, "\x7f");
     EXPECT_EQ(tutor.shell.bKeyLatch, 0);
-    EXPECT_EQ(edit->toPlainText(), "\t");
+    Send(QEvent::KeyRelease, Qt::Key_Delete, "\x7f");
+    EXPECT_EQ(course.nKeystrokes, 2);
+    EXPECT_EQ(course.nCharPos, 2);
+    Send(QEvent::KeyPress, Qt::Key_Backspace, "\x7f", false, 0, Qt::ControlModifier);
+    Send(QEvent::KeyRelease, Qt::Key_Backspace, "\x7f", false, 0, Qt::ControlModifier);
+    EXPECT_EQ(course.nCharPos, 1);
+    EXPECT_EQ(edit->toPlainText(), "j") << "one character taken back, not the word";
     Tap(Qt::Key_J, "j");
-    EXPECT_EQ(edit->toPlainText(), "\tj");
+    EXPECT_EQ(course.nCharPos, 2);
+}
+
+// An input method committing several characters at once gives the first only.
+TEST_F(InputFilterTest, ACommitOfSeveralCharactersGivesTheFirst)
+{
+    QInputMethodEvent commit;
+    commit.setCommitString("ja");
+    QApplication::sendEvent(edit, &commit);
+    Release(Qt::Key_A, "a");
+    EXPECT_EQ(course.nKeystrokes, 1);
+    EXPECT_EQ(edit->toPlainText(), "j");
 }
 
 TEST_F(InputFilterTest, ArrowKeysTurnPagesAndNeverReachTheTypingArea)
