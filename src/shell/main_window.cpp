@@ -11,6 +11,7 @@
 #include "report/line_report.h"
 #include "shell/fonts.h"
 #include "shell/menu.h"
+#include "shell/typing_area.h"
 #include "tutor.h"
 
 #include <QGuiApplication>
@@ -50,7 +51,7 @@ void ClientArea::resizeEvent(QResizeEvent*)
 }
 
 MainWindow::MainWindow(Tutor& tutor)
-    : tutor_(tutor), client_(new ClientArea(tutor, this)), edit_(new QPlainTextEdit(client_))
+    : tutor_(tutor), client_(new ClientArea(tutor, this)), edit_(new ::TypingArea(client_))
 {
     setCentralWidget(client_);
     edit_->setFrameShape(QFrame::StyledPanel);

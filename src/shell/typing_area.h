@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QMimeData>
+#include <QPlainTextEdit>
+
+// The typing area. It pastes only text, as plain text: Qt's own paste of an empty
+// clipboard crashes.
+class TypingArea : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    bool canInsertFromMimeData(const QMimeData* source) const override
+    {
+        return source && source->hasText() && !source->text().isEmpty();
+    }
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        if (canInsertFromMimeData(source))
+            insertPlainText(source->text());
+    }
+};
