@@ -134,6 +134,20 @@ TEST_F(ExerciseTest, EnterAtTheEndBringsTheNextLineOnTheSameRow)
         << "the longer old line is cleared";
 }
 
+// The first line of a page is written one pixel right of the column; the lines after it
+// on the column.
+TEST_F(ExerciseTest, TheFirstLineSitsOnePixelRightOfTheLinesAfterIt)
+{
+    resources.strings.Set(1, resources.strings.Get(0));
+    const int y = RowTop(tutor, course.nLine);
+    const Rect row{tutor.layout.xText, y, tutor.layout.rcPageArea.right, y + tutor.screen.TextHeight()};
+    const QImage first = Area(row);
+    Type(course.szLine + static_cast<char>(kEnter));
+    const QImage second = Area(row);
+    EXPECT_EQ(first.copy(1, 0, row.width() - 1, row.height()), second.copy(0, 0, row.width() - 1, row.height()));
+    EXPECT_NE(first, second);
+}
+
 TEST_F(ExerciseTest, EnterAfterTheLastLineMovesOnePageOn)
 {
     struct Case {

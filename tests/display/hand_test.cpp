@@ -107,6 +107,18 @@ TEST_F(HandTest, ShadingTwoKeysAndTakingItAwayRestoresThem)
     const Rect row = UnionRect(tutor.display.rcKey[KeyIndexOf('f')], tutor.display.rcKey[KeyIndexOf('j')]);
     const Rect& f = tutor.display.rcKey[KeyIndexOf('f')];
     EXPECT_EQ(Pixel(f.left + 7, f.top + 8), (KeyboardArea(f).pixel(7, 8) ^ 0xBFBFBF) & 0xFFFFFF) << "grey XOR spot";
+    // The spot is 20 pixels across, through its centre both ways.
+    const QImage bare = KeyboardArea(tutor.display.rcKeyboard);
+    const Rect& board = tutor.display.rcKeyboard;
+    const auto spotted = [&](int x, int y) { return Pixel(x, y) != (bare.pixel(x - board.left, y - board.top) & 0xFFFFFF); };
+    const Point centre{f.left + 7, f.top + 8};
+    int left = centre.x, right = centre.x, top = centre.y, bottom = centre.y;
+    while (spotted(left - 1, centre.y)) --left;
+    while (spotted(right + 1, centre.y)) ++right;
+    while (spotted(centre.x, top - 1)) --top;
+    while (spotted(centre.x, bottom + 1)) ++bottom;
+    EXPECT_EQ(right - left + 1, 20);
+    EXPECT_EQ(bottom - top + 1, 20);
     UnShadeTwoKeys(tutor);
     EXPECT_EQ(Area(k), KeyboardArea(k));
     EXPECT_EQ(Area(tutor.display.rcKey[KeyIndexOf('d')]), KeyboardArea(tutor.display.rcKey[KeyIndexOf('d')]));
@@ -171,7 +183,8 @@ TEST_F(HandTest, ThePageDecidesWhereTheHandIs)
         for (const PageHand& c : {PageHand{1, 4, false, 0, trial[0]}, PageHand{1, 4, false, 2, trial[2]},
                                   PageHand{1, 4, false, 4, 'H'}, PageHand{3, 2, false, 0, 0},
                                   PageHand{3, 3, true, 0, 0}, PageHand{3, 3, false, 0, 'H'}, PageHand{5, 1, true, 0, 0},
-                                  PageHand{5, 2, true, 0, 'H'}, PageHand{12, 2, true, 0, 0},
+                                  PageHand{5, 2, true, 0, 'H'}, PageHand{12, 2, true, 0, 0}, PageHand{12, 3, true, 0, 0},
+                                  PageHand{12, 4, true, 0, 'H'},
                                   PageHand{23, 2, true, 0, 0}, PageHand{23, 3, true, 0, 'H'},
                                   PageHand{2, 2, false, 0, 'H'}}) {
             tutor.course.bLeftHand = left;

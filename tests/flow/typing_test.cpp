@@ -1,7 +1,10 @@
 #include "course/navigation.h"
+#include "course/page_table.h"
 #include "display/keymap.h"
 #include "flow/typing.h"
 #include "support/tutor_fixture.h"
+
+#include <vector>
 
 namespace {
 
@@ -38,6 +41,32 @@ TEST_F(CharacterStepsTest, TypingOnANewKeyPageTakesTheMarksAwayAndShowsTheHand)
     OnKeyRelease(tutor);
     EXPECT_EQ(tutor.shell.bKeyLatch, 0);
     EXPECT_EQ(tutor.display.hbmComposite, tutor.display.hbmKeyboard);
+}
+
+// On every page that marks keys, taking the marks away (as the first typed key does) leaves
+// the marked keys and the home row as the bare keyboard.
+TEST_F(CharacterStepsTest, TypingTakesAwayTheMarksOfEveryMarkingPage)
+{
+    int marking = 0;
+    for (const pages::PageRecord& page : pages::PageTable()) {
+        if (page.demo != pages::Demo::ShadeTwo && page.demo != pages::Demo::ShadeGroup)
+            continue;
+        ++marking;
+        tutor.course.bLeftHand = page.side != pages::Side::Right;
+        GoTo(page.lesson, page.page, true);
+        const std::string what = std::to_string(page.lesson) + "/" + std::to_string(page.page);
+        const Rect& j = tutor.display.rcKey[KeyIndexOf('j')];
+        const Rect homeRow = UnionRect(tutor.display.rcKey[KeyIndexOf('f')], j);
+        std::vector<Rect> marked{homeRow};
+        for (char key : page.keys)
+            marked.push_back(tutor.display.rcKey[KeyIndexOf(static_cast<unsigned char>(key))]);
+        for (const Rect& rect : marked)
+            EXPECT_NE(Area(rect), KeyboardArea(rect)) << what << ": marked";
+        RemoveShading(tutor);
+        for (const Rect& rect : marked)
+            EXPECT_EQ(Area(rect), KeyboardArea(rect)) << what << ": unmarked";
+    }
+    EXPECT_EQ(marking, 34);
 }
 
 TEST_F(CharacterStepsTest, OnlyTheExercisePageCountsAndOnlyExercisePartsMarkTheSessionWorked)
