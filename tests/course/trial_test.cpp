@@ -117,39 +117,22 @@ TEST_F(TrialTest, TheCapitalOfTheExpectedLetterWarnsOfCapsLockOncePerRun)
     EXPECT_EQ(tutor.course.nExLine, 1);
 }
 
-TEST_F(TrialTest, ARedrawShowsThePageAsItStandsAtEachStep)
-{
-    EnterTrial(true);
-    for (int step = 0; step <= 4; ++step) {
-        tutor.course.nExLine = static_cast<int16_t>(step);
-        Paint();
-        EXPECT_EQ(tutor.course.nLine, 5) << step;
-        EXPECT_EQ(tutor.course.dxTrialText, 35);
-        EXPECT_EQ(tutor.course.bExercisePage, 1);
-        EXPECT_GT(RowInk(3), 0) << step;
-        EXPECT_EQ(RowInk(4) > 0, step < 4) << step;
-        EXPECT_GT(RowInk(5), 0) << step;
-        EXPECT_EQ(tutor.course.szLine, step < 4 ? "line " + std::to_string(5 + 2 * step) : std::string("line 14"));
-    }
-    tutor.course.bLeftHand = 0;
-    Paint();
-    EXPECT_EQ(tutor.course.szLine, "line 15") << "the right hand's Enter prompt";
-    tutor.course.nExLine = 5;
-    Paint();
-    EXPECT_EQ(tutor.course.nLine, 3);
-    EXPECT_EQ(RowInk(3), 0);
-}
-
-// What the handler draws after each key is what a repaint at that step draws.
-TEST_F(TrialTest, TheHandlerDrawsEachStepAsARepaintDoes)
+// After each key the page shows the next prompt (the Enter prompt last, with the line on
+// Enter in place of rows 3 and 4), exactly as a repaint at that step shows it.
+TEST_F(TrialTest, EachStepShowsItsPromptAsARepaintDoes)
 {
     for (bool left : {true, false}) {
         EnterTrial(left);
         for (int step = 0; step < 4; ++step) {
             Type(TrialKey(tutor, step));
+            const std::string what = "step " + std::to_string(step + 1) + (left ? " left" : " right");
+            const int prompt = step < 3 ? 7 + 2 * step : 14;
+            EXPECT_EQ(tutor.course.szLine, "line " + std::to_string(prompt + (left ? 0 : 1))) << what;
+            EXPECT_EQ(RowInk(4) > 0, step < 3) << what;
             const QImage typed = Area(tutor.layout.rcPageArea);
             Paint();
-            EXPECT_EQ(Area(tutor.layout.rcPageArea), typed) << "step " << step + 1 << (left ? " left" : " right");
+            EXPECT_EQ(Area(tutor.layout.rcPageArea), typed) << what;
+            EXPECT_EQ(tutor.course.nLine, 5) << what;
         }
     }
 }

@@ -1,11 +1,11 @@
 #include "course/navigation.h"
 #include "display/bitmaps.h"
 #include "display/hand.h"
-#include "flow/page_change.h"
-#include "flow/screen.h"
 #include "display/key_table.h"
 #include "display/keymap.h"
 #include "display/marks.h"
+#include "flow/page_change.h"
+#include "flow/screen.h"
 #include "platform/palette.h"
 #include "support/tutor_fixture.h"
 
@@ -96,7 +96,7 @@ TEST_F(HandTest, ChangingHandsUsesTheRightHandsPicturesAndPlaces)
     EXPECT_EQ(ScreenKeyboard(), KeyboardWith(resources.Picture("rhome.png"), {73, 53}));
 }
 
-TEST_F(HandTest, ShadingTwoKeysAndTakingItAwayRestoresThem)
+TEST_F(HandTest, ANewKeyIsInvertedAndEachHomeKeyCarriesAGreySpot)
 {
     DrawKeyboard(tutor);
     ShadeTwoKeys(tutor, 'k', 'd');
@@ -104,7 +104,6 @@ TEST_F(HandTest, ShadingTwoKeysAndTakingItAwayRestoresThem)
     QImage inverted = KeyboardArea(k);
     inverted.invertPixels();
     EXPECT_EQ(Area(k), inverted);
-    const Rect row = UnionRect(tutor.display.rcKey[KeyIndexOf('f')], tutor.display.rcKey[KeyIndexOf('j')]);
     const Rect& f = tutor.display.rcKey[KeyIndexOf('f')];
     EXPECT_EQ(Pixel(f.left + 7, f.top + 8), (KeyboardArea(f).pixel(7, 8) ^ 0xBFBFBF) & 0xFFFFFF) << "grey XOR spot";
     // The spot is 20 pixels across, through its centre both ways.
@@ -119,34 +118,6 @@ TEST_F(HandTest, ShadingTwoKeysAndTakingItAwayRestoresThem)
     while (spotted(centre.x, bottom + 1)) ++bottom;
     EXPECT_EQ(right - left + 1, 20);
     EXPECT_EQ(bottom - top + 1, 20);
-    UnShadeTwoKeys(tutor);
-    EXPECT_EQ(Area(k), KeyboardArea(k));
-    EXPECT_EQ(Area(tutor.display.rcKey[KeyIndexOf('d')]), KeyboardArea(tutor.display.rcKey[KeyIndexOf('d')]));
-    EXPECT_EQ(Area(row), KeyboardArea(row));
-}
-
-TEST_F(HandTest, ShadingAKeyGroupOfFourOrSixAndTakingItAway)
-{
-    DrawKeyboard(tutor);
-    const unsigned char four[6] = {'4', '5', '6', '7', 0, 0};
-    ShadeKeyGroup(tutor, four);
-    EXPECT_NE(Area(tutor.display.rcKey[KeyIndexOf('7')]), KeyboardArea(tutor.display.rcKey[KeyIndexOf('7')]));
-    EXPECT_EQ(Area(tutor.display.rcKey[KeyIndexOf('8')]), KeyboardArea(tutor.display.rcKey[KeyIndexOf('8')]));
-    UnShadeKeyGroup(tutor, false, false);
-    const Rect& row = tutor.display.rcKeyboard;
-    const Rect digits{row.left, row.top + 11, row.right, row.top + 28};
-    EXPECT_EQ(Area(digits), KeyboardArea(digits));
-    const unsigned char six[6] = {'1', '2', '3', '8', '9', '0'};
-    ShadeKeyGroup(tutor, six);
-    UnShadeKeyGroup(tutor, true, true);
-    EXPECT_EQ(Area(digits), KeyboardArea(digits));
-}
-
-TEST_F(HandTest, QuestionMarkShadesTheSharpSKey)
-{
-    DrawKeyboard(tutor);
-    ShadeKey(tutor, '?', 0);
-    EXPECT_EQ(tutor.display.rcShaded[0], tutor.display.rcKey[KeyIndexOf(0xDF)]);
 }
 
 TEST_F(HandTest, GuideLinesLieWhereTheyShouldAndGoAgain)

@@ -1,6 +1,6 @@
 #include "course/navigation.h"
-#include "flow/page_change.h"
 #include "display/keymap.h"
+#include "flow/page_change.h"
 #include "support/tutor_fixture.h"
 
 #include <vector>
@@ -153,27 +153,18 @@ TEST_F(NavigationTest, EachRuleMovesResetsAndShadesAsItSays)
     }
 }
 
-TEST_F(NavigationTest, RedrawChangesNoState)
+// A redraw, and paging back and on inside a lesson, keep the place and the exercise position.
+TEST_F(NavigationTest, RedrawAndPagingInsideALessonKeepTheExercisePosition)
 {
     GoTo(5, 2);
     tutor.course.nExLine = 4;
     tutor.course.nCharPos = 3;
-    ChangePage(tutor, 0);
+    for (int dir : {0, -1, +1}) {
+        ChangePage(tutor, dir);
+        EXPECT_EQ(tutor.course.nExLine, 4) << dir;
+        EXPECT_EQ(tutor.course.nCharPos, 3) << dir;
+    }
     EXPECT_EQ(Here(), (Place{5, 2}));
-    EXPECT_EQ(tutor.course.nExLine, 4);
-    EXPECT_EQ(tutor.course.nCharPos, 3);
-}
-
-TEST_F(NavigationTest, PagingWithinALessonKeepsTheExercisePosition)
-{
-    GoTo(5, 2);
-    tutor.course.nExLine = 4;
-    tutor.course.nCharPos = 3;
-    ChangePage(tutor, -1);
-    ChangePage(tutor, +1);
-    EXPECT_EQ(Here(), (Place{5, 2}));
-    EXPECT_EQ(tutor.course.nExLine, 4);
-    EXPECT_EQ(tutor.course.nCharPos, 3);
 }
 
 TEST_F(NavigationTest, LessonStartPages)
