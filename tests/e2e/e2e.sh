@@ -3,6 +3,13 @@
 # Usage: e2e.sh PATH/TO/tastora
 set -euo pipefail
 program=$(realpath "$1")
+# The program must draw into Xvfb even where the caller's environment asks for offscreen.
+export QT_QPA_PLATFORM=xcb
+# Every wait for the program has a limit, so that a missing window fails instead of hanging;
+# timeout runs the commands themselves, not these wrappers.
+limit() { timeout -k 5 20 "$@"; }
+xdotool() { limit xdotool "$@"; }
+xclip() { limit xclip "$@"; }
 work=$(mktemp -d)
 # Xvfb picks a free display and writes its number once it is ready.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
@@ -12,7 +19,7 @@ trap 'kill $tutor $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$work/display")"
 export SDL_AUDIODRIVER=dummy
-setxkbmap de
+limit setxkbmap de
 cd "$work"
 
 failures=0
@@ -21,10 +28,10 @@ check() {   # check WHAT COMMAND...
     local what=$1; shift
     if "$@"; then passes=$((passes + 1)); else echo "FAIL: $what"; failures=$((failures + 1)); fi
 }
-window_named() { xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1; }
-start() { "$program" "$@" >/dev/null 2>&1 & tutor=$!; }
+window_named() { xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1 || true; }
+start() { timeout -k 5 100 "$program" "$@" >/dev/null 2>&1 & tutor=$!; }
 stop() { kill "$tutor" 2>/dev/null || true; wait "$tutor" 2>/dev/null || true; tutor=; }
-shot() { import -window root -crop "$2" "$work/$1.png"; }
+shot() { limit import -window root -crop "$2" "$work/$1.png"; }
 same() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true)" = "0" ]; }
 differ() { ! same "$@"; }
 session() {   # session FILE HAND LESSON FONT LEFT TOP RIGHT BOTTOM
