@@ -3,6 +3,7 @@
 #include "course/navigation.h"
 #include "tutor.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -44,6 +45,29 @@ void ReportFailure(Tutor& tutor, const char* format, const char* title, bool own
     char text[400];
     std::snprintf(text, sizeof text, format, tutor.shell.szTitleName.c_str());
     tutor.host.ShowMessage(text, title, BoxIcon::Exclamation, owned);
+}
+
+// Reads the record from the start of a regular file. Anything else (a FIFO, a device, a
+// folder) is refused at once: opening a FIFO would wait for a writer that never comes.
+bool ReadRecord(const std::string& path, std::array<unsigned char, kSessionRecordSize>& bytes)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat status {};
+    std::size_t got = 0;
+    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        while (got < bytes.size()) {
+            const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += static_cast<std::size_t>(n);
+        }
+    }
+    close(fd);
+    return got == bytes.size();
 }
 
 // Writes the bytes to a new file beside `path` and renames it over `path`.
@@ -111,12 +135,7 @@ int16_t RowHeightFor(int fontSize)
 bool ReadSessionFile(Tutor& tutor, const std::string& path, Rect& window, bool owned)
 {
     std::array<unsigned char, kSessionRecordSize> bytes{};
-    FILE* file = std::fopen(path.c_str(), "rb");
-    bool read = false;
-    if (file) {
-        read = std::fread(bytes.data(), bytes.size(), 1, file) == 1;
-        std::fclose(file);
-    }
+    const bool read = ReadRecord(path, bytes);
     const SessionRecord record = DecodeSession(bytes);
     if (!read || !IsUsableSession(record)) {
         ReportFailure(tutor, "Unable to open, or read, the file '%s'.", "READ FILE ERROR", owned);

@@ -83,14 +83,18 @@ if command -v xclip >/dev/null; then
 fi
 stop
 
-# An unreadable file: READ FILE ERROR, then the program runs as without a file.
+# A short file, and a FIFO that nobody writes to: READ FILE ERROR, then the program runs as
+# without a file.
 printf 'short' >"$work/kaputt.klv"
-start "$work/kaputt.klv"
-box=$(window_named '^READ FILE ERROR$')
-check "READ FILE ERROR is shown" [ -n "$box" ]
-xdotool windowfocus --sync "$box" key Return
-check "then the tutor starts without a file" [ -n "$(window_named '^Tastora$')" ]
-stop
+mkfifo "$work/rohr.klv"
+for file in kaputt.klv rohr.klv; do
+    start "$work/$file"
+    box=$(window_named '^READ FILE ERROR$')
+    check "READ FILE ERROR is shown for $file" [ -n "$box" ]
+    xdotool windowfocus --sync "$box" key Return
+    check "then the tutor starts without a file" [ -n "$(window_named '^Tastora$')" ]
+    stop
+done
 
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -5,6 +5,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -102,6 +107,32 @@ TEST_F(SessionFileTest, ShortFilesAndUnknownSettingsAreRefusedAndChangeNothing)
         EXPECT_EQ(tutor.course.nLesson, 7) << c.what;
         EXPECT_EQ(tutor.course.nKeystrokes, 3) << c.what;
         EXPECT_EQ(window, (Rect{1, 2, 3, 4})) << c.what;
+    }
+}
+
+TEST_F(SessionFileTest, WhatIsNoRegularFileIsRefusedWithoutWaitingForAWriter)
+{
+    struct Case {
+        const char* name;
+        int (*make)(const char* path);
+    };
+    for (const Case& c : {Case{"fifo.klv", [](const char* path) { return mkfifo(path, 0600); }},
+                          Case{"folder.klv", [](const char* path) { return mkdir(path, 0700); }}}) {
+        const std::string path = Path(c.name);
+        ASSERT_EQ(c.make(path.c_str()), 0) << c.name;
+        tutor.shell.szTitleName = c.name;
+        host.messages.clear();
+        window = {1, 2, 3, 4};
+        auto reading = std::async(std::launch::async, [&] { return ReadSessionFile(tutor, path, window, false); });
+        if (reading.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+            ADD_FAILURE() << c.name << ": the reader waits for a writer";
+            close(open(path.c_str(), O_WRONLY | O_NONBLOCK));   // lets it go, so the test ends
+        }
+        EXPECT_FALSE(reading.get()) << c.name;
+        ASSERT_EQ(host.messages.size(), 1u) << c.name;
+        EXPECT_EQ(host.messages[0].title, "READ FILE ERROR");
+        EXPECT_EQ(host.messages[0].text, "Unable to open, or read, the file '" + std::string(c.name) + "'.");
+        EXPECT_EQ(window, (Rect{1, 2, 3, 4})) << c.name;
     }
 }
 
