@@ -142,18 +142,26 @@ void MainWindow::showEvent(QShowEvent* event)
     ApplyMinimumSize();   // the frame's size is known now
 }
 
+namespace {
+
+Rect ToRect(const QRect& rect)
+{
+    return {rect.x(), rect.y(), rect.x() + rect.width(), rect.y() + rect.height()};
+}
+
+}  // namespace
+
 void MainWindow::Place()
 {
     const Rect& wanted = tutor_.shell.rcWindow;
-    const QRect rect(wanted.left, wanted.top, wanted.width(), wanted.height());
-    bool onSomeScreen = false;
-    for (const QScreen* screen : QGuiApplication::screens())
-        onSomeScreen = onSomeScreen || screen->geometry().intersects(rect);
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    // The screen the window is on, else the primary one.
+    const QScreen* screen = nullptr;
+    for (const QScreen* each : QGuiApplication::screens())
+        if (!screen && Intersects(ToRect(each->geometry()), wanted))
+            screen = each;
     const FontSizeRow* row = FontSizeRowOf(tutor_.course.nFontSize);
-    const Rect fitted = FitWindowRect(wanted,
-                                      {available.left(), available.top(), available.right() + 1, available.bottom() + 1},
-                                      onSomeScreen, row ? row->minimum : Size{});
+    const Rect fitted = FitWindowRect(wanted, ToRect((screen ? screen : QGuiApplication::primaryScreen())->availableGeometry()),
+                                      screen != nullptr, row ? row->minimum : Size{});
     const QSize frame = frameGeometry().size() - geometry().size();
     move(fitted.left, fitted.top);
     resize(fitted.width() - frame.width(), fitted.height() - frame.height());

@@ -10,6 +10,7 @@ export QT_QPA_PLATFORM=xcb
 limit() { timeout -k 5 20 "$@"; }
 xdotool() { limit xdotool "$@"; }
 xclip() { limit xclip "$@"; }
+xwininfo() { limit xwininfo "$@"; }
 work=$(mktemp -d)
 # Xvfb picks a free display and writes its number once it is ready.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
@@ -20,6 +21,7 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$work/display")"
 export SDL_AUDIODRIVER=dummy
 limit setxkbmap de
+root=$(xwininfo -root | awk '/Window id:/ {print $4}')
 cd "$work"
 
 failures=0
@@ -34,6 +36,16 @@ stop() { kill "$tutor" 2>/dev/null || true; wait "$tutor" 2>/dev/null || true; t
 shot() { limit import -window root -crop "$2" "$work/$1.png"; }
 same() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true)" = "0" ]; }
 differ() { ! same "$@"; }
+# The outer window (frame included) of a program's window as "LEFT TOP RIGHT BOTTOM", as a
+# session file holds it: under a window manager, the frame that holds the window.
+outer() {
+    local id=$1 parent
+    while parent=$(xwininfo -tree -id "$id" | awk '/Parent window id:/ {print $4}') && [ "$parent" != "$root" ]; do
+        id=$parent
+    done
+    xwininfo -id "$id" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+                             /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, x + w, y + h}'
+}
 session() {   # session FILE HAND LESSON FONT LEFT TOP RIGHT BOTTOM
     python3 - "$@" <<'PY'
 import struct, sys
@@ -95,6 +107,13 @@ for file in kaputt.klv rohr.klv; do
     check "then the tutor starts without a file" [ -n "$(window_named '^Tastora$')" ]
     stop
 done
+
+# A file asking for a window far larger than the screen gets the whole screen and no more.
+session "$work/riesig.klv" 0 2 1000 0 0 100000 100000
+start "$work/riesig.klv"
+got=$(outer "$(window_named '^Tastora -- riesig.klv$')")
+check "a huge window is shrunk to the screen (got '$got')" [ "$got" = "0 0 1024 768" ]
+stop
 
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]
