@@ -43,9 +43,7 @@ int32_t Get32(const unsigned char* at)
 void ReportFailure(Tutor& tutor, const char* format, const char* title, bool owned)
 {
     tutor.host.Beep();
-    char text[400];
-    std::snprintf(text, sizeof text, format, tutor.shell.szTitleName.c_str());
-    tutor.host.ShowMessage(text, title, BoxIcon::Exclamation, owned);
+    tutor.host.ShowMessage(format, title, BoxIcon::Exclamation, owned, tutor.shell.szTitleName);
 }
 
 // Reads the record from the start of a regular file. Anything else (a FIFO, a device, a

@@ -107,8 +107,7 @@ void MainWindow::Fatal()
 
 void MainWindow::ShowFileCaption()
 {
-    tutor_.shell.szCaption = "Tastora -- " + tutor_.shell.szTitleName;
-    setWindowTitle(cp1252::ToQString(tutor_.shell.szCaption));
+    setWindowTitle(cp1252::ToQStringWithFileName("Tastora -- %s", tutor_.shell.szTitleName));
     if (!tutor_.course.bLeftHand) {
         actions_[menu::kLeftHand]->setChecked(false);
         actions_[menu::kRightHand]->setChecked(true);

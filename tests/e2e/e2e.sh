@@ -72,10 +72,11 @@ shot back 700x300+5+30
 check "Up returns to the same page" same start back
 stop
 
-# A session file: lesson 2, left hand, placed at (40, 30); the caption names the file.
-session "$work/kurs.klv" 0 2 1000 40 30 760 560
-start "$work/kurs.klv"
-w=$(window_named '^Tastora -- kurs.klv$')
+# A session file: lesson 2, left hand, placed at (40, 30); the caption names the file as the
+# file system spells it.
+session "$work/Übung-日本.klv" 0 2 1000 40 30 760 560
+start "$work/Übung-日本.klv"
+w=$(window_named '^Tastora -- Übung-日本.klv$')
 check "caption names the session file" [ -n "$w" ]
 check "window at the file's place" [ "$(xdotool getwindowgeometry "$w" | grep -c 'Position: 40,30')" = 1 ]
 

@@ -28,7 +28,7 @@ class StartUpTest : public TutorTest {
 protected:
     std::string WriteSession(const SessionRecord& record)
     {
-        const std::string path = (directory.path() + "/Übung ä.klv").toStdString();
+        const std::string path = (directory.path() + "/Übung-日本.klv").toStdString();
         QFile file(QString::fromStdString(path));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         const auto bytes = EncodeSession(record);
@@ -51,7 +51,7 @@ TEST_F(StartUpTest, ASessionFileSetsTheWindowEvenOnANarrowScreen)
     const std::string path = WriteSession({1, 12, 1001, 25, 0, 0, {40, 30, 760, 560}});
     StartUp(tutor, path, 640);
     EXPECT_EQ(tutor.shell.szFileName, path);
-    EXPECT_EQ(tutor.shell.szTitleName, "\xDC" "bung \xE4.klv");
+    EXPECT_EQ(tutor.shell.szTitleName, "Übung-日本.klv") << "as the file system spells it";
     EXPECT_EQ(tutor.shell.rcWindow, (Rect{40, 30, 760, 560}));
     EXPECT_EQ(tutor.course.nLesson, 12);
     EXPECT_EQ(tutor.course.bLeftHand, 0);

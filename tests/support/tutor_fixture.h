@@ -9,6 +9,12 @@
 #include <set>
 #include <string>
 
+// Texts in failure messages as they read.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 // Rectangles in failure messages as their corners.
 inline void PrintTo(const Rect& rect, std::ostream* out)
 {
