@@ -14,6 +14,7 @@
 
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -130,15 +131,36 @@ void MainWindow::SetFontForSize()
 void MainWindow::ApplyMinimumSize()
 {
     if (const FontSizeRow* row = FontSizeRowOf(tutor_.course.nFontSize)) {
-        const QSize frame = frameGeometry().size() - geometry().size();
-        setMinimumSize(row->minimum.width - frame.width(), row->minimum.height - frame.height());
+        const QMargins frame = FrameMargins();
+        setMinimumSize(row->minimum.width - frame.left() - frame.right(),
+                       row->minimum.height - frame.top() - frame.bottom());
     }
+}
+
+QMargins MainWindow::FrameMargins() const
+{
+    const QRect outer = frameGeometry(), client = geometry();
+    return {client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),
+            outer.bottom() - client.bottom()};
 }
 
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    ApplyMinimumSize();   // the frame's size is known now
+    ApplyMinimumSize();
+    PlaceAgainWhenTheFrameIsKnown();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    PlaceAgainWhenTheFrameIsKnown();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    PlaceAgainWhenTheFrameIsKnown();
 }
 
 namespace {
@@ -159,11 +181,34 @@ void MainWindow::Place()
         if (!screen && Intersects(ToRect(each->geometry()), wanted))
             screen = each;
     const FontSizeRow* row = FontSizeRowOf(tutor_.course.nFontSize);
-    const Rect fitted = FitWindowRect(wanted, ToRect((screen ? screen : QGuiApplication::primaryScreen())->availableGeometry()),
-                                      screen != nullptr, row ? row->minimum : Size{});
-    const QSize frame = frameGeometry().size() - geometry().size();
-    move(fitted.left, fitted.top);
-    resize(fitted.width() - frame.width(), fitted.height() - frame.height());
+    placement_ = FitWindowRect(wanted, ToRect((screen ? screen : QGuiApplication::primaryScreen())->availableGeometry()),
+                               screen != nullptr, row ? row->minimum : Size{});
+    ApplyPlacement();
+}
+
+// The client's size is the outer window's less the frame known so far; without a frame yet,
+// the window is placed again when one appears.
+void MainWindow::ApplyPlacement()
+{
+    placedFrame_ = FrameMargins();
+    placing_ = placedFrame_.isNull();
+    ApplyMinimumSize();
+    move(placement_.left, placement_.top);
+    resize(placement_.width() - placedFrame_.left() - placedFrame_.right(),
+           placement_.height() - placedFrame_.top() - placedFrame_.bottom());
+}
+
+// A window manager adds its frame only once the window is shown: the outer window would be
+// the placement plus the frame, and grow on every save and reopen.
+void MainWindow::PlaceAgainWhenTheFrameIsKnown()
+{
+    if (placing_ && FrameMargins() != placedFrame_)
+        ApplyPlacement();
+}
+
+Rect MainWindow::WindowRect() const
+{
+    return ToRect(frameGeometry());
 }
 
 void MainWindow::InvalidateClient()
