@@ -1,5 +1,6 @@
 #include "platform/cp1252.h"
 
+#include <QFile>
 #include <QList>
 
 #include <array>
@@ -60,6 +61,12 @@ QString ToQString(std::string_view bytes)
         out.append(QChar(static_cast<char16_t>(ch)));
     }
     return out;
+}
+
+QString ToQStringWithFileName(std::string_view text, std::string_view fileName)
+{
+    return ToQString(text).replace(QStringLiteral("%s"),
+                                   QFile::decodeName(QByteArray(fileName.data(), static_cast<qsizetype>(fileName.size()))));
 }
 
 }  // namespace cp1252

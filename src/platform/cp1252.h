@@ -12,6 +12,9 @@ namespace cp1252 {
 std::string FromQString(const QString& text);
 std::string FromUtf8(std::string_view utf8);
 QString ToQString(std::string_view bytes);
+// The text with its "%s" replaced by a file name as the system spells it: the name is the
+// file system's bytes, not code page 1252.
+QString ToQStringWithFileName(std::string_view text, std::string_view fileName);
 
 // The code page 1252 byte of one Unicode character, or -1 when it has none.
 int ByteOf(char32_t ch);

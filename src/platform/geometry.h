@@ -26,6 +26,12 @@ struct Size {
     constexpr bool operator==(const Size&) const = default;
 };
 
+// True when the two share a pixel. Only compares, so any corners will do.
+constexpr bool Intersects(const Rect& a, const Rect& b)
+{
+    return !a.empty() && !b.empty() && a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 // The smallest rectangle holding both.
 constexpr Rect UnionRect(const Rect& a, const Rect& b)
 {

@@ -18,9 +18,10 @@ public:
     // The short default beep.
     virtual void Beep() = 0;
     // A message box with an OK button; text and title are code page 1252. `owned` is false
-    // where no main window exists yet.
+    // where no main window exists yet. `fileName`, as the file system holds it, takes the
+    // place of "%s" in the text: it may hold characters that code page 1252 has not.
     virtual void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon,
-                             bool owned = true) = 0;
+                             bool owned = true, const std::string& fileName = {}) = 0;
     // Timers of the main window; SetTimer returns the id of the timer it set. A timer
     // expires every `milliseconds` until it is killed, each time calling the timer handler.
     virtual int SetTimer(int id, int milliseconds) = 0;

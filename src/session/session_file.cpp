@@ -3,8 +3,10 @@
 #include "course/navigation.h"
 #include "tutor.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,30 +43,84 @@ int32_t Get32(const unsigned char* at)
 void ReportFailure(Tutor& tutor, const char* format, const char* title, bool owned)
 {
     tutor.host.Beep();
-    char text[400];
-    std::snprintf(text, sizeof text, format, tutor.shell.szTitleName.c_str());
-    tutor.host.ShowMessage(text, title, BoxIcon::Exclamation, owned);
+    tutor.host.ShowMessage(format, title, BoxIcon::Exclamation, owned, tutor.shell.szTitleName);
 }
 
-// Writes the bytes to a new file beside `path` and renames it over `path`.
-bool ReplaceFile(const std::string& path, const std::array<unsigned char, kSessionRecordSize>& bytes)
+// Reads the record from the start of a regular file. Anything else (a FIFO, a device, a
+// folder) is refused at once: opening a FIFO would wait for a writer that never comes.
+bool ReadRecord(const std::string& path, std::array<unsigned char, kSessionRecordSize>& bytes)
 {
-    std::string temporary = path + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
-    const mode_t mask = umask(0);
-    umask(mask);
-    bool ok = fchmod(fd, 0666 & ~mask) == 0;
-    FILE* file = fdopen(fd, "wb");
-    if (!file) {
-        close(fd);
-        unlink(temporary.c_str());
-        return false;
+    struct stat status {};
+    std::size_t got = 0;
+    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        while (got < bytes.size()) {
+            const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += static_cast<std::size_t>(n);
+        }
     }
-    ok = ok && std::fwrite(bytes.data(), bytes.size(), 1, file) == 1 && std::fflush(file) == 0 && fsync(fd) == 0;
-    ok = (std::fclose(file) == 0) && ok;
-    ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
+    close(fd);
+    return got == bytes.size();
+}
+
+// The file a path names, through any links: saving updates it and keeps the links.
+std::string FollowLinks(const std::string& path)
+{
+    std::filesystem::path file = path;
+    std::error_code error;
+    for (int depth = 0; depth < 40 && std::filesystem::is_symlink(file, error); ++depth) {
+        const std::filesystem::path link = std::filesystem::read_symlink(file, error);
+        file = link.is_absolute() ? link : file.parent_path() / link;
+    }
+    return file.string();
+}
+
+// Writes the record over the start of an open file, cuts what followed it, and waits until
+// it is on the disk.
+bool Fill(int fd, const std::array<unsigned char, kSessionRecordSize>& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && fsync(fd) == 0;
+}
+
+// Replaces the file's bytes as a whole: they go to a new file of the old one's mode that is
+// renamed over it, so a failed write keeps the old bytes. A file that is not there yet, or
+// whose folder takes no new file, is written in place.
+bool ReplaceFile(const std::string& path, const std::array<unsigned char, kSessionRecordSize>& bytes)
+{
+    const std::string target = FollowLinks(path);
+    struct stat old {};
+    const bool exists = stat(target.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode))
+        return false;
+    std::string temporary = target + ".XXXXXX";
+    const int fd = exists ? mkstemp(temporary.data()) : -1;
+    if (fd < 0) {
+        const int direct = open(target.c_str(), O_WRONLY | O_CLOEXEC | (exists ? 0 : O_CREAT | O_EXCL), 0666);
+        if (direct < 0)
+            return false;
+        bool ok = Fill(direct, bytes);
+        ok = close(direct) == 0 && ok;
+        if (!ok && !exists)
+            unlink(target.c_str());
+        return ok;
+    }
+    bool ok = fchmod(fd, old.st_mode & 07777) == 0 && Fill(fd, bytes);
+    ok = close(fd) == 0 && ok && std::rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok)
         unlink(temporary.c_str());
     return ok;
@@ -106,12 +162,7 @@ bool IsUsableSession(const SessionRecord& record)
 bool ReadSessionFile(Tutor& tutor, const std::string& path, Rect& window, bool owned)
 {
     std::array<unsigned char, kSessionRecordSize> bytes{};
-    FILE* file = std::fopen(path.c_str(), "rb");
-    bool read = false;
-    if (file) {
-        read = std::fread(bytes.data(), bytes.size(), 1, file) == 1;
-        std::fclose(file);
-    }
+    const bool read = ReadRecord(path, bytes);
     const SessionRecord record = DecodeSession(bytes);
     if (!read || !IsUsableSession(record)) {
         ReportFailure(tutor, "Unable to open, or read, the file '%s'.", "READ FILE ERROR", owned);

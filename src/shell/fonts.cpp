@@ -4,20 +4,29 @@
 #include "tutor.h"
 
 #include <algorithm>
+#include <cstdint>
 
 bool IsWindowTooNarrow(const Tutor& tutor, int fontSize)
 {
     return tutor.ClientWidth() <= PanelThreshold(fontSize);
 }
 
-Rect FitWindowRect(Rect window, const Rect& screen, bool onSomeScreen, Size minimum)
+Rect FitWindowRect(const Rect& window, const Rect& screen, bool onSomeScreen, Size minimum)
 {
-    const int width = std::max(window.width(), minimum.width);
-    const int height = std::max(window.height(), minimum.height);
-    if (onSomeScreen && width == window.width() && height == window.height())
+    // In 64 bits: a session file may hold any corners.
+    const int64_t wantedWidth = int64_t{window.right} - window.left;
+    const int64_t wantedHeight = int64_t{window.bottom} - window.top;
+    const auto extent = [](int64_t wanted, int screenExtent, int smallest) {
+        return std::max<int64_t>(std::min<int64_t>(wanted, screenExtent), smallest);
+    };
+    const int64_t width = extent(wantedWidth, screen.width(), minimum.width);
+    const int64_t height = extent(wantedHeight, screen.height(), minimum.height);
+    if (onSomeScreen && width == wantedWidth && height == wantedHeight)
         return window;
-    const auto fit = [](int start, int extent, int low, int high) { return std::max(low, std::min(start, high - extent)); };
+    const auto fit = [](int64_t start, int64_t extent, int low, int high) {
+        return static_cast<int>(std::max<int64_t>(low, std::min(start, high - extent)));
+    };
     const int left = fit(window.left, width, screen.left, screen.right);
     const int top = fit(window.top, height, screen.top, screen.bottom);
-    return {left, top, left + width, top + height};
+    return {left, top, left + static_cast<int>(width), top + static_cast<int>(height)};
 }

@@ -6,6 +6,7 @@ struct Tutor;
 
 // True when the client area is too narrow for the text columns of a font size.
 bool IsWindowTooNarrow(const Tutor& tutor, int fontSize);
-// A window rectangle moved and grown so that it lies on the screen and is at least the
-// minimum size. `screen` is the available area of the screen it should be on.
-Rect FitWindowRect(Rect window, const Rect& screen, bool onSomeScreen, Size minimum);
+// A window rectangle at least the minimum size and at most the screen's, moved onto the
+// screen when it is on none or its size changed. `screen` is the available area of the
+// screen it should be on. Any corners will do, however far apart.
+Rect FitWindowRect(const Rect& window, const Rect& screen, bool onSomeScreen, Size minimum);

@@ -16,6 +16,7 @@
 
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -109,8 +110,7 @@ void MainWindow::Fatal()
 
 void MainWindow::ShowFileCaption()
 {
-    tutor_.shell.szCaption = "Tastora -- " + tutor_.shell.szTitleName;
-    setWindowTitle(cp1252::ToQString(tutor_.shell.szCaption));
+    setWindowTitle(cp1252::ToQStringWithFileName("Tastora -- %s", tutor_.shell.szTitleName));
     if (!tutor_.course.bLeftHand) {
         actions_[menu::kLeftHand]->setChecked(false);
         actions_[menu::kRightHand]->setChecked(true);
@@ -131,30 +131,81 @@ void MainWindow::SetFontForSize()
 void MainWindow::ApplyMinimumSize()
 {
     const Size minimum = FontSizeRowOf(tutor_.course.nFontSize).minimumWindow;
-    const QSize frame = frameGeometry().size() - geometry().size();
-    setMinimumSize(minimum.width - frame.width(), minimum.height - frame.height());
+    const QMargins frame = FrameMargins();
+    setMinimumSize(minimum.width - frame.left() - frame.right(), minimum.height - frame.top() - frame.bottom());
+}
+
+QMargins MainWindow::FrameMargins() const
+{
+    const QRect outer = frameGeometry(), client = geometry();
+    return {client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),
+            outer.bottom() - client.bottom()};
 }
 
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    ApplyMinimumSize();   // the frame's size is known now
+    ApplyMinimumSize();
+    PlaceAgainWhenTheFrameIsKnown();
 }
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    PlaceAgainWhenTheFrameIsKnown();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    PlaceAgainWhenTheFrameIsKnown();
+}
+
+namespace {
+
+Rect ToRect(const QRect& rect)
+{
+    return {rect.x(), rect.y(), rect.x() + rect.width(), rect.y() + rect.height()};
+}
+
+}  // namespace
 
 void MainWindow::Place()
 {
     const Rect& wanted = tutor_.shell.rcWindow;
-    const QRect rect(wanted.left, wanted.top, wanted.width(), wanted.height());
-    bool onSomeScreen = false;
-    for (const QScreen* screen : QGuiApplication::screens())
-        onSomeScreen = onSomeScreen || screen->geometry().intersects(rect);
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    const Rect fitted = FitWindowRect(wanted,
-                                      {available.left(), available.top(), available.right() + 1, available.bottom() + 1},
-                                      onSomeScreen, FontSizeRowOf(tutor_.course.nFontSize).minimumWindow);
-    const QSize frame = frameGeometry().size() - geometry().size();
-    move(fitted.left, fitted.top);
-    resize(fitted.width() - frame.width(), fitted.height() - frame.height());
+    // The screen the window is on, else the primary one.
+    const QScreen* screen = nullptr;
+    for (const QScreen* each : QGuiApplication::screens())
+        if (!screen && Intersects(ToRect(each->geometry()), wanted))
+            screen = each;
+    placement_ = FitWindowRect(wanted, ToRect((screen ? screen : QGuiApplication::primaryScreen())->availableGeometry()),
+                               screen != nullptr, FontSizeRowOf(tutor_.course.nFontSize).minimumWindow);
+    ApplyPlacement();
+}
+
+// The client's size is the outer window's less the frame known so far; without a frame yet,
+// the window is placed again when one appears.
+void MainWindow::ApplyPlacement()
+{
+    placedFrame_ = FrameMargins();
+    placing_ = placedFrame_.isNull();
+    ApplyMinimumSize();
+    move(placement_.left, placement_.top);
+    resize(placement_.width() - placedFrame_.left() - placedFrame_.right(),
+           placement_.height() - placedFrame_.top() - placedFrame_.bottom());
+}
+
+// A window manager adds its frame only once the window is shown: the outer window would be
+// the placement plus the frame, and grow on every save and reopen.
+void MainWindow::PlaceAgainWhenTheFrameIsKnown()
+{
+    if (placing_ && FrameMargins() != placedFrame_)
+        ApplyPlacement();
+}
+
+Rect MainWindow::WindowRect() const
+{
+    return ToRect(frameGeometry());
 }
 
 void MainWindow::InvalidateClient()

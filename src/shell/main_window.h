@@ -3,6 +3,7 @@
 #include "platform/geometry.h"
 
 #include <QMainWindow>
+#include <QMargins>
 
 #include <map>
 
@@ -32,8 +33,11 @@ public:
     // Loads the pictures, the font and the caption; false (after the fatal message) when
     // the program cannot run.
     bool Create();
-    // Places the window at the tutor's window rectangle, fitted onto the screen.
+    // Places the outer window (frame included) at the tutor's window rectangle, fitted onto
+    // the screen; again once the window manager tells the frame.
     void Place();
+    // The outer window rectangle in screen coordinates, as a session file holds it.
+    Rect WindowRect() const;
 
     void InvalidateClient();
     void MoveTypingArea(const Rect& rect);
@@ -49,11 +53,16 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildMenu();
     void ShowFileCaption();
     void ApplyMinimumSize();
+    QMargins FrameMargins() const;
+    void ApplyPlacement();
+    void PlaceAgainWhenTheFrameIsKnown();
     void SwitchHand(bool left);
     void StartLesson1();
     void Fatal();
@@ -62,4 +71,7 @@ private:
     ClientArea* client_;
     QPlainTextEdit* edit_;
     std::map<int, QAction*> actions_;
+    Rect placement_;          // the outer window Place() asked for
+    QMargins placedFrame_;    // the frame it was applied with
+    bool placing_ = false;    // until applied with the window manager's frame
 };

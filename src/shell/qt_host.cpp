@@ -11,10 +11,11 @@ void QtHost::Beep()
     sound_.Play(beep_, false);
 }
 
-void QtHost::ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned)
+void QtHost::ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned,
+                         const std::string& fileName)
 {
     QMessageBox box(icon == BoxIcon::Information ? QMessageBox::Information : QMessageBox::Warning,
-                    cp1252::ToQString(title), cp1252::ToQString(text), QMessageBox::Ok,
+                    cp1252::ToQString(title), cp1252::ToQStringWithFileName(text, fileName), QMessageBox::Ok,
                     owned ? window_ : nullptr);
     box.exec();
 }

@@ -23,7 +23,8 @@ public:
     void Attach(MainWindow* window) { window_ = window; }
 
     void Beep() override;
-    void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned) override;
+    void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned,
+                     const std::string& fileName) override;
     int SetTimer(int id, int milliseconds) override;
     void KillTimer(int id) override;
     void InvalidateClient() override;

@@ -1,15 +1,14 @@
 #include "shell/startup.h"
 
-#include "platform/cp1252.h"
 #include "session/session_file.h"
-#include "shell/title_name.h"
+#include "session/title_name.h"
 #include "tutor.h"
 
 void StartUp(Tutor& tutor, std::string_view path, int screenWidth)
 {
     ShellState& shell = tutor.shell;
     shell.szFileName = std::string(path);
-    shell.szTitleName = cp1252::FromUtf8(ExtractTitleName(path));
+    shell.szTitleName = ExtractTitleName(path);
     shell.rcWindow = {5, 5, 705, 505};
     if (!shell.szFileName.empty() && !ReadSessionFile(tutor, shell.szFileName, shell.rcWindow, false)) {
         shell.szFileName.clear();

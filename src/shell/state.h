@@ -7,7 +7,8 @@
 
 struct ShellState {
     std::string szFileName;    // full path of the session file; empty: none
-    std::string szTitleName;   // its name without folder, for the caption
+    std::string szTitleName;   // its name without folder as the file system holds it (not
+                               // code page 1252), for the caption and the file messages
     Rect rcWindow{5, 5, 705, 505};
     int32_t bKeyLatch = 0;     // a typed character was handled; cleared by the next release
     std::string szCaption;

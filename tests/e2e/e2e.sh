@@ -1,18 +1,37 @@
 #!/usr/bin/env bash
-# End to end: the real program in Xvfb with a German keyboard layout, driven by xdotool.
-# Usage: e2e.sh PATH/TO/tastora
+# End to end: the real program in Xvfb with a German keyboard layout, driven by xdotool;
+# with a window manager named (openbox), under it, so that windows have frames.
+# Usage: e2e.sh PATH/TO/tastora [WINDOW-MANAGER]
 set -euo pipefail
 program=$(realpath "$1")
+manager_program=${2:-}
+# The program must draw into Xvfb even where the caller's environment asks for offscreen.
+export QT_QPA_PLATFORM=xcb
+# Every wait for the program has a limit, so that a missing window fails instead of hanging;
+# timeout runs the commands themselves, not these wrappers.
+limit() { timeout -k 5 20 "$@"; }
+xdotool() { limit xdotool "$@"; }
+xclip() { limit xclip "$@"; }
+xwininfo() { limit xwininfo "$@"; }
+xprop() { limit xprop "$@"; }
 work=$(mktemp -d)
 # Xvfb picks a free display and writes its number once it is ready.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 tutor=
-trap 'kill $tutor $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+manager=
+trap 'kill $tutor $manager $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$work/display")"
 export SDL_AUDIODRIVER=dummy
-setxkbmap de
+limit setxkbmap de
+root=$(xwininfo -root | awk '/Window id:/ {print $4}')
+if [ -n "$manager_program" ]; then
+    "$manager_program" >"$work/manager.log" 2>&1 &
+    manager=$!
+    # It is ready once it names itself on the root window.
+    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' && break; sleep 0.1; done
+fi
 cd "$work"
 
 failures=0
@@ -21,12 +40,42 @@ check() {   # check WHAT COMMAND...
     local what=$1; shift
     if "$@"; then passes=$((passes + 1)); else echo "FAIL: $what"; failures=$((failures + 1)); fi
 }
-window_named() { xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1; }
-start() { "$program" "$@" >/dev/null 2>&1 & tutor=$!; }
+window_named() { xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1 || true; }
+start() { timeout -k 5 100 "$program" "$@" >/dev/null 2>&1 & tutor=$!; }
 stop() { kill "$tutor" 2>/dev/null || true; wait "$tutor" 2>/dev/null || true; tutor=; }
-shot() { import -window root -crop "$2" "$work/$1.png"; }
+shot() { limit import -window root -crop "$2" "$work/$1.png"; }
 same() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true)" = "0" ]; }
 differ() { ! same "$@"; }
+# A window's outer rectangle (frame included) as "LEFT TOP RIGHT BOTTOM", as a session file
+# holds it, measured two ways: the frame that holds the window, and the window grown by
+# the frame extents the window manager reports, which is how the program sees its own
+# rectangle. Without a window manager both are the window itself. (xdotool's
+# getwindowgeometry counts the frame twice in the position.)
+rect_of() {   # rect_of WINDOW [LEFT RIGHT TOP BOTTOM]
+    xwininfo -id "$1" | awk -v l="${2:-0}" -v r="${3:-0}" -v t="${4:-0}" -v b="${5:-0}" '
+        /Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} /Width:/ {w = $2} /Height:/ {h = $2}
+        END {print x - l, y - t, x + w + r, y + h + b}'
+}
+frame_rect() {
+    local id=$1 parent
+    while parent=$(xwininfo -tree -id "$id" | awk '/Parent window id:/ {print $4}') && [ "$parent" != "$root" ]; do
+        id=$parent
+    done
+    rect_of "$id"
+}
+extents() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,; }   # LEFT RIGHT TOP BOTTOM
+placed() {   # placed WHAT WINDOW "LEFT TOP RIGHT BOTTOM"
+    local frame grown
+    for _ in $(seq 50); do   # the program places the window again once it has its frame
+        frame=$(frame_rect "$2")
+        # shellcheck disable=SC2046
+        grown=$(rect_of "$2" $(extents "$2"))
+        [ "$frame" = "$3" ] && [ "$grown" = "$3" ] && break
+        sleep 0.1
+    done
+    check "$1: frame at $3 (got $frame)" [ "$frame" = "$3" ]
+    check "$1: window and frame extents at $3 (got $grown)" [ "$grown" = "$3" ]
+}
 session() {   # session FILE HAND LESSON FONT LEFT TOP RIGHT BOTTOM
     python3 - "$@" <<'PY'
 import struct, sys
@@ -38,7 +87,7 @@ PY
 # A fresh start: the window, titled "Tastora", 700 x 500 at (5, 5).
 start
 w=$(window_named '^Tastora$')
-check "fresh window geometry" [ "$(xdotool getwindowgeometry "$w" | tr -s ' ' | grep -c 'Position: 5,5\|Geometry: 700x500')" = 2 ]
+placed "fresh window" "$w" "5 5 705 505"
 
 # Down turns the page, Up turns it back to exactly the same page; neither reaches the typing area.
 xdotool windowfocus --sync "$w"
@@ -53,12 +102,14 @@ shot back 700x300+5+30
 check "Up returns to the same page" same start back
 stop
 
-# A session file: lesson 2, left hand, placed at (40, 30); the caption names the file.
-session "$work/kurs.klv" 0 2 1000 40 30 760 560
-start "$work/kurs.klv"
-w=$(window_named '^Tastora -- kurs.klv$')
+# A session file: lesson 2, left hand, placed at (40, 30); the caption names the file as the
+# file system spells it.
+session "$work/Übung-日本.klv" 0 2 1000 40 30 760 560
+start "$work/Übung-日本.klv"
+w=$(window_named '^Tastora -- Übung-日本.klv$')
 check "caption names the session file" [ -n "$w" ]
-check "window at the file's place" [ "$(xdotool getwindowgeometry "$w" | grep -c 'Position: 40,30')" = 1 ]
+placed "window at the file's rectangle" "$w" "40 30 760 560"
+echo "window of the session file: frame $(frame_rect "$w"), frame extents '$(extents "$w")'"
 
 # Typing on the exercise page: the typing area shows what passes the filter; a held key
 # gives one character; Up and Down do not move its caret.
@@ -76,13 +127,23 @@ if command -v xclip >/dev/null; then
 fi
 stop
 
-# An unreadable file: READ FILE ERROR, then the program runs as without a file.
+# A short file, and a FIFO that nobody writes to: READ FILE ERROR, then the program runs as
+# without a file.
 printf 'short' >"$work/kaputt.klv"
-start "$work/kaputt.klv"
-box=$(window_named '^READ FILE ERROR$')
-check "READ FILE ERROR is shown" [ -n "$box" ]
-xdotool windowfocus --sync "$box" key Return
-check "then the tutor starts without a file" [ -n "$(window_named '^Tastora$')" ]
+mkfifo "$work/rohr.klv"
+for file in kaputt.klv rohr.klv; do
+    start "$work/$file"
+    box=$(window_named '^READ FILE ERROR$')
+    check "READ FILE ERROR is shown for $file" [ -n "$box" ]
+    xdotool windowfocus --sync "$box" key Return
+    check "then the tutor starts without a file" [ -n "$(window_named '^Tastora$')" ]
+    stop
+done
+
+# A file asking for a window far larger than the screen gets the whole screen and no more.
+session "$work/riesig.klv" 0 2 1000 0 0 100000 100000
+start "$work/riesig.klv"
+placed "a huge window is shrunk to the screen" "$(window_named '^Tastora -- riesig.klv$')" "0 0 1024 768"
 stop
 
 echo "$passes passed, $failures failed"

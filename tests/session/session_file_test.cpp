@@ -1,10 +1,22 @@
 #include "session/session_file.h"
 #include "support/tutor_fixture.h"
 
+#include "session/title_name.h"
+
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <future>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,6 +39,8 @@ protected:
         const auto bytes = EncodeSession(record);
         return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
     }
+
+    QStringList Entries() const;
 
     QTemporaryDir directory;
     Rect window;
@@ -105,6 +119,32 @@ TEST_F(SessionFileTest, ShortFilesAndUnknownSettingsAreRefusedAndChangeNothing)
     }
 }
 
+TEST_F(SessionFileTest, WhatIsNoRegularFileIsRefusedWithoutWaitingForAWriter)
+{
+    struct Case {
+        const char* name;
+        int (*make)(const char* path);
+    };
+    for (const Case& c : {Case{"fifo.klv", [](const char* path) { return mkfifo(path, 0600); }},
+                          Case{"folder.klv", [](const char* path) { return mkdir(path, 0700); }}}) {
+        const std::string path = Path(c.name);
+        ASSERT_EQ(c.make(path.c_str()), 0) << c.name;
+        tutor.shell.szTitleName = c.name;
+        host.messages.clear();
+        window = {1, 2, 3, 4};
+        auto reading = std::async(std::launch::async, [&] { return ReadSessionFile(tutor, path, window, false); });
+        if (reading.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+            ADD_FAILURE() << c.name << ": the reader waits for a writer";
+            close(open(path.c_str(), O_WRONLY | O_NONBLOCK));   // lets it go, so the test ends
+        }
+        EXPECT_FALSE(reading.get()) << c.name;
+        ASSERT_EQ(host.messages.size(), 1u) << c.name;
+        EXPECT_EQ(host.messages[0].title, "READ FILE ERROR");
+        EXPECT_EQ(host.messages[0].text, "Unable to open, or read, the file '" + std::string(c.name) + "'.");
+        EXPECT_EQ(window, (Rect{1, 2, 3, 4})) << c.name;
+    }
+}
+
 TEST_F(SessionFileTest, LongFilesAreReadFromTheirFirst28Bytes)
 {
     WriteBytes(Path("c.klv"), Bytes({0, 18, 1000, 20, 0, 1000, {5, 5, 705, 505}}) + QByteArray(12, 'x'));
@@ -126,42 +166,124 @@ TEST_F(SessionFileTest, AnyNonZeroHandIsTheRightHandAndIsWrittenBackAsOne)
     EXPECT_EQ(ReadBytes(Path("e.klv")), Bytes({1, 2, 1002, 30, 0, 0, {7, 8, 807, 608}}));
 }
 
-TEST_F(SessionFileTest, WritingReplacesTheOldFileWholeAndLeavesNothingElse)
+// Every name under the test's folder, to see that a write leaves nothing behind.
+QStringList SessionFileTest::Entries() const
 {
-    WriteBytes(Path("f.klv"), QByteArray(50, 'o'));
-    tutor.course.nLesson = 9;
-    tutor.course.nWorkedLesson = 9;
-    ASSERT_TRUE(WriteSessionFile(tutor, Path("f.klv"), {5, 5, 705, 505}));
-    EXPECT_EQ(ReadBytes(Path("f.klv")).size(), 28);
-    EXPECT_EQ(QDir(directory.path()).entryList(QDir::Files), QStringList{"f.klv"});
-    EXPECT_EQ(tutor.session.nSavedLesson, 9);
+    QStringList names;
+    QDirIterator it(directory.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        names << it.next();
+    names.sort();
+    return names;
 }
 
-TEST_F(SessionFileTest, AFailedWriteKeepsTheOldFileAndTheSessionUnsaved)
+TEST_F(SessionFileTest, SavingReplacesTheFileWholeKeepingItsLinkAndMode)
 {
-    // A name so long that no temporary file can be made beside it.
-    const std::string name = std::string(248, 'g') + ".klv";
+    struct Case {
+        const char* what;
+        std::string name;     // given to the writer
+        std::string target;   // the file that holds the bytes
+        mode_t mode;
+        mode_t folderMode;    // of the target's folder; 0: as made
+    };
+    const std::string longName = std::string(248, 'g') + ".klv";   // no room for a temporary name beside it
+    const std::vector<Case> cases{
+        {"a plain file", "f.klv", "f.klv", 0644, 0},
+        {"a link", "link.klv", "real/target.klv", 0640, 0},
+        {"a private file", "private.klv", "private.klv", 0600, 0},
+        {"a long name", longName, longName, 0644, 0},
+        {"a read-only folder", "locked/l.klv", "locked/l.klv", 0644, 0555},
+    };
+    const QByteArray saved = Bytes({0, 9, 1000, 20, 0, 0, {7, 8, 807, 608}});
+    for (const Case& c : cases) {
+        const std::string path = Path(c.name.c_str()), target = Path(c.target.c_str());
+        const QString folder = QFileInfo(QString::fromStdString(target)).path();
+        ASSERT_TRUE(QDir().mkpath(folder));
+        WriteBytes(target, QByteArray(50, 'o'));
+        ASSERT_EQ(chmod(target.c_str(), c.mode), 0);
+        if (path != target) {
+            ASSERT_EQ(symlink(c.target.c_str(), path.c_str()), 0);   // relative to its folder
+        }
+        if (c.folderMode) {
+            ASSERT_EQ(chmod(folder.toLocal8Bit().constData(), c.folderMode), 0);
+        }
+        const QStringList before = Entries();
+        tutor.course.nLesson = 9;
+        tutor.course.nWorkedLesson = 9;
+        tutor.session.nSavedLesson = 0;
+
+        EXPECT_TRUE(WriteSessionFile(tutor, path, {7, 8, 807, 608})) << c.what;
+        chmod(folder.toLocal8Bit().constData(), 0755);
+        EXPECT_EQ(ReadBytes(target), saved) << c.what;
+        struct stat status {};
+        ASSERT_EQ(stat(target.c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & 07777, c.mode) << c.what;
+        EXPECT_EQ(QFileInfo(QString::fromStdString(path)).isSymLink(), path != target) << c.what;
+        EXPECT_EQ(Entries(), before) << c.what;
+        EXPECT_EQ(tutor.session.nSavedLesson, 9) << c.what;
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
+// Lets no file grow beyond a few bytes while it lives, so that a write fails as on a full
+// disk, even for root.
+class FileSizeLimit {
+public:
+    FileSizeLimit()
+    {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit small = old_;
+        small.rlim_cur = 10;
+        setrlimit(RLIMIT_FSIZE, &small);
+        signal_ = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, signal_);
+    }
+
+private:
+    rlimit old_{};
+    void (*signal_)(int) = nullptr;
+};
+
+TEST_F(SessionFileTest, AFailedSaveKeepsWhatWasThereAndTheSessionUnsaved)
+{
+    struct Case {
+        const char* what;
+        const char* name;
+        bool diskFull;
+    };
     const QByteArray old = Bytes({0, 3, 1000, 20, 0, 0, {5, 5, 705, 505}});
-    WriteBytes(Path(name.c_str()), old);
-    tutor.shell.szTitleName = name;
-    tutor.course.nLesson = 9;
-    tutor.course.nWorkedLesson = 9;
-    EXPECT_FALSE(WriteSessionFile(tutor, Path(name.c_str()), {5, 5, 705, 505}));
-    EXPECT_EQ(ReadBytes(Path(name.c_str())), old);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].title, "WRITE FILE ERROR");
-    EXPECT_EQ(host.messages[0].text, "Unable to open, or write to, the file '" + name + "'.");
-    EXPECT_EQ(tutor.session.nSavedLesson, 0);
-    EXPECT_EQ(QDir(directory.path()).entryList(QDir::Files).size(), 1);
-}
-
-TEST_F(SessionFileTest, WritingIntoAMissingFolderFails)
-{
-    tutor.shell.szTitleName = "h.klv";
-    EXPECT_FALSE(WriteSessionFile(tutor, Path("missing/h.klv"), {5, 5, 705, 505}));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].title, "WRITE FILE ERROR");
-    EXPECT_EQ(host.beeps, 1);
+    WriteBytes(Path("full.klv"), old);
+    ASSERT_TRUE(QDir(directory.path()).mkdir("folder.klv"));
+    for (const Case& c : {Case{"a full disk", "full.klv", true}, Case{"a folder", "folder.klv", false},
+                          Case{"a missing folder", "missing/h.klv", false}}) {
+        const std::string title = ExtractTitleName(c.name);
+        tutor.shell.szTitleName = title;
+        tutor.course.nLesson = 9;
+        tutor.course.nWorkedLesson = 9;
+        host.messages.clear();
+        const int beeps = host.beeps;
+        const QStringList before = Entries();
+        bool written = true;
+        {
+            std::optional<FileSizeLimit> limit;
+            if (c.diskFull)
+                limit.emplace();
+            written = WriteSessionFile(tutor, Path(c.name), {7, 8, 807, 608});
+        }
+        EXPECT_FALSE(written) << c.what;
+        ASSERT_EQ(host.messages.size(), 1u) << c.what;
+        EXPECT_EQ(host.messages[0].title, "WRITE FILE ERROR");
+        EXPECT_EQ(host.messages[0].text, "Unable to open, or write to, the file '" + title + "'.");
+        EXPECT_EQ(host.beeps, beeps + 1);
+        EXPECT_EQ(tutor.session.nSavedLesson, 0) << c.what;
+        EXPECT_EQ(Entries(), before) << c.what;
+    }
+    EXPECT_EQ(ReadBytes(Path("full.klv")), old);
 }
 
 }  // namespace

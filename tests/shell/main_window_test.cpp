@@ -8,9 +8,16 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QTimer>
+
+#include <limits>
 
 namespace {
 
@@ -148,16 +155,80 @@ TEST(MainWindowCaption, ASessionOfTheRightHandNamesItsFileAndChecksRechteHand)
     Resources resources;
     QtHost host(resources);
     Tutor tutor(host, resources);
-    tutor.shell.szFileName = "/tmp/kurs.klv";
-    tutor.shell.szTitleName = "kurs.klv";
+    tutor.shell.szFileName = "/tmp/Упражнение-日本.klv";
+    tutor.shell.szTitleName = "Упражнение-日本.klv";
     tutor.course.bLeftHand = 0;
     MainWindow window(tutor);
     host.Attach(&window);
     ASSERT_TRUE(window.Create());
-    EXPECT_EQ(window.windowTitle(), "Tastora -- kurs.klv");
+    EXPECT_EQ(window.windowTitle(), "Tastora -- Упражнение-日本.klv");
     EXPECT_FALSE(window.Action(menu::kLeftHand)->isChecked());
     EXPECT_TRUE(window.Action(menu::kRightHand)->isChecked());
     EXPECT_EQ(tutor.display.rcHome, (Rect{73, 53, 213, 128}));
+}
+
+TEST(MainWindowPlace, TheOuterWindowTakesTheFileRectangleFittedOntoTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const Rect available{screen.x(), screen.y(), screen.x() + screen.width(), screen.y() + screen.height()};
+    struct Case {
+        Rect file;
+        int fontSize;
+        Rect window;
+    };
+    for (const Case& c : {Case{{40, 30, 760, 560}, 1000, {40, 30, 760, 560}},
+                          Case{{40, 30, 760, 560}, 1002, {available.right - 790, 30, available.right, 580}},
+                          Case{{-3000, 5, -2300, 505}, 1000, {0, 5, 700, 505}},
+                          Case{{0, 0, 100000, 100000}, 1000, available},
+                          Case{{std::numeric_limits<int>::max(), 0, std::numeric_limits<int>::min(), 500}, 1000,
+                               {available.right - 630, 0, available.right, 500}}}) {
+        Resources resources;
+        QtHost host(resources);
+        Tutor tutor(host, resources);
+        tutor.shell.rcWindow = c.file;
+        tutor.course.nFontSize = c.fontSize;
+        MainWindow window(tutor);
+        host.Attach(&window);
+        ASSERT_TRUE(window.Create());
+        window.Place();
+        window.show();
+        EXPECT_EQ(window.WindowRect(), c.window) << testing::PrintToString(c.file);
+    }
+}
+
+TEST(QtHostMessage, TheBoxShowsTheTextWithTheFileNameAsTheSystemSpellsIt)
+{
+    struct Case {
+        std::string text;       // code page 1252
+        std::string fileName;   // as the file system holds it
+        QString shown;
+    };
+    const Resources resources;
+    QtHost host(resources);
+    for (const Case& c : {Case{"Unable to open, or read, the file '%s'.", "Übung-日本.klv",
+                               "Unable to open, or read, the file 'Übung-日本.klv'."},
+                          Case{"Unable to open, or write to, the file '%s'.", "Задание.klv",
+                               "Unable to open, or write to, the file 'Задание.klv'."},
+                          Case{"Gr\xF6\xDF" "e '%s'", "100%s.klv", "Größe '100%s.klv'"},
+                          Case{"Gr\xF6\xDF" "e \x80", "", "Größe €"}}) {
+        QString shown = "(no box)", title;
+        // Reads and closes the box once its loop runs, or gives up after a while.
+        QTimer reader;
+        int ticks = 0;
+        QObject::connect(&reader, &QTimer::timeout, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(widget); box && (box->isVisible() || ticks > 500)) {
+                    shown = box->text();
+                    title = box->windowTitle();
+                    box->reject();
+                }
+            ++ticks;
+        });
+        reader.start(10);
+        host.ShowMessage(c.text, "READ FILE ERROR", BoxIcon::Exclamation, false, c.fileName);
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(title, "READ FILE ERROR");
+    }
 }
 
 }  // namespace

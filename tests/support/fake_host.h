@@ -16,9 +16,14 @@ struct FakeHost : Host {
     };
 
     void Beep() override { ++beeps; }
-    void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned) override
+    // Records the text with the file name, byte for byte, in the place of its "%s".
+    void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned,
+                     const std::string& fileName) override
     {
-        messages.push_back({text, title, icon, owned});
+        std::string shown = text;
+        if (const std::size_t at = shown.find("%s"); at != std::string::npos)
+            shown.replace(at, 2, fileName);
+        messages.push_back({shown, title, icon, owned});
     }
     int SetTimer(int id, int milliseconds) override
     {

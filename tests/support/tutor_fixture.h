@@ -5,8 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <string>
+
+// Texts in failure messages as they read.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// Rectangles in failure messages as their corners.
+inline void PrintTo(const Rect& rect, std::ostream* out)
+{
+    *out << "{" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << "}";
+}
 
 // Resources with the program's pictures and a string table of the test's own; pictures
 // named in `missing` cannot be found.

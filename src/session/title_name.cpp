@@ -1,4 +1,4 @@
-#include "shell/title_name.h"
+#include "session/title_name.h"
 
 std::string ExtractTitleName(std::string_view path)
 {
