@@ -17,6 +17,7 @@ void QtHost::ShowMessage(const std::string& text, const std::string& title, BoxI
     QMessageBox box(icon == BoxIcon::Information ? QMessageBox::Information : QMessageBox::Warning,
                     cp1252::ToQString(title), cp1252::ToQStringWithFileName(text, fileName), QMessageBox::Ok,
                     owned ? window_ : nullptr);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -210,8 +210,10 @@ TEST(QtHostMessage, TheBoxShowsTheTextWithTheFileNameAsTheSystemSpellsIt)
                           Case{"Unable to open, or write to, the file '%s'.", "Задание.klv",
                                "Unable to open, or write to, the file 'Задание.klv'."},
                           Case{"Gr\xF6\xDF" "e '%s'", "100%s.klv", "Größe '100%s.klv'"},
-                          Case{"Gr\xF6\xDF" "e \x80", "", "Größe €"}}) {
+                          Case{"Gr\xF6\xDF" "e \x80", "", "Größe €"},
+                          Case{"'%s'", "<b>fett</b>.klv", "'<b>fett</b>.klv'"}}) {
         QString shown = "(no box)", title;
+        Qt::TextFormat format = Qt::AutoText;
         // Reads and closes the box once its loop runs, or gives up after a while.
         QTimer reader;
         int ticks = 0;
@@ -220,6 +222,7 @@ TEST(QtHostMessage, TheBoxShowsTheTextWithTheFileNameAsTheSystemSpellsIt)
                 if (auto* box = qobject_cast<QMessageBox*>(widget); box && (box->isVisible() || ticks > 500)) {
                     shown = box->text();
                     title = box->windowTitle();
+                    format = box->textFormat();
                     box->reject();
                 }
             ++ticks;
@@ -228,6 +231,7 @@ TEST(QtHostMessage, TheBoxShowsTheTextWithTheFileNameAsTheSystemSpellsIt)
         host.ShowMessage(c.text, "READ FILE ERROR", BoxIcon::Exclamation, false, c.fileName);
         EXPECT_EQ(shown, c.shown);
         EXPECT_EQ(title, "READ FILE ERROR");
+        EXPECT_EQ(format, Qt::PlainText) << "a name is shown as it is, never as markup";
     }
 }
 
