@@ -100,6 +100,10 @@ xdotool key Up
 sleep 0.3
 shot back 700x300+5+30
 check "Up returns to the same page" same start back
+# Ctrl+V while nothing owns the clipboard pastes nothing, and the program lives on.
+xdotool key ctrl+v
+sleep 0.3
+check "Ctrl+V with an empty clipboard keeps the program" [ -n "$(xdotool search --onlyvisible --name '^Tastora$' || true)" ]
 stop
 
 # A session file: lesson 2, left hand, placed at (40, 30); the caption names the file as the
