@@ -78,9 +78,10 @@ QImage Resources::Picture(std::string_view file) const
     return QImage(resource.data() + 16, width, height, width * 4, QImage::Format_RGB32);
 }
 
-QByteArray Resources::Recording(std::string_view file) const
+QByteArray Resources::Recording(std::string_view name) const
 {
-    const QResource resource(QStringLiteral(":/recordings/") +
-                             QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())).toLower());
+    QString file = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())).toLower();
+    file.replace(QLatin1Char(','), QStringLiteral("comma")).replace(QLatin1Char('?'), QStringLiteral("question"));
+    const QResource resource(QStringLiteral(":/recordings/") + file + QStringLiteral(".wav"));
     return resource.isValid() ? resource.uncompressedData() : QByteArray();
 }

@@ -36,8 +36,10 @@ public:
     // null image when there is none.
     virtual QImage Picture(std::string_view file) const;
 
-    // A WAVE recording by file name ("beep.wav"); empty when there is none.
-    QByteArray Recording(std::string_view file) const;
+    // A WAVE recording by its name ("beep", "SA", "S?", "OH-OH"), looked up without regard
+    // to case; empty when there is none. Its file is the name in small letters with ","
+    // spelt "comma" and "?" spelt "question", and ".wav".
+    QByteArray Recording(std::string_view name) const;
 
     StringTable strings;
 };

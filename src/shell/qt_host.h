@@ -16,7 +16,7 @@ class MainWindow;
 // The window system as the course and the display see it, served by Qt.
 class QtHost : public Host {
 public:
-    explicit QtHost(const Resources& resources) : beep_(resources.Recording("beep.wav")) {}
+    explicit QtHost(const Resources& resources) : beep_(resources.Recording("beep")) {}
 
     // Starts opening the sound device, so that the first sound is not late.
     void OpenSound() { sound_.OpenInBackground(); }

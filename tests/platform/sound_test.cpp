@@ -36,7 +36,7 @@ WaveFacts Facts(const QByteArray& wave)
 
 TEST(Sound, TheBeepIsAShort16BitMonoRecording)
 {
-    const WaveFacts beep = Facts(Resources().Recording("beep.wav"));
+    const WaveFacts beep = Facts(Resources().Recording("beep"));
     EXPECT_EQ(beep.channels, 1);
     EXPECT_EQ(beep.bits, 16);
     EXPECT_GE(beep.milliseconds, 50);
@@ -48,7 +48,7 @@ TEST(Sound, PlayingARecordingSucceedsAndWhatIsNoRecordingIsRefused)
     qputenv("SDL_AUDIODRIVER", "dummy");
     SoundOutput sound;
     sound.Open();
-    const QByteArray beep = Resources().Recording("beep.wav");
+    const QByteArray beep = Resources().Recording("beep");
     EXPECT_TRUE(sound.Play(beep, false));
     EXPECT_TRUE(sound.Play(beep, true));
     EXPECT_FALSE(sound.Play(QByteArray("RIFF but not a recording"), false));
