@@ -7,6 +7,7 @@
 #include "platform/resources.h"
 #include "session/state.h"
 #include "shell/state.h"
+#include "sound/state.h"
 
 #include <QImage>
 
@@ -30,6 +31,7 @@ struct Tutor {
     TextLayout layout;
     DisplayState display;
     SessionState session;
+    SoundState sound;
     ShellState shell;
 
     Host& host;

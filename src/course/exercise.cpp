@@ -3,12 +3,19 @@
 #include "course/layout.h"
 #include "display/hand.h"
 #include "platform/palette.h"
+#include "sound/dictation.h"
+#include "sound/speech.h"
 #include "tutor.h"
 
 namespace {
 
 constexpr unsigned char kBackspace = 8;
 constexpr unsigned char kEnter = 13;
+
+bool Dictating(const Tutor& tutor)
+{
+    return tutor.course.nSoundStudio == kSoundDictation;
+}
 
 int PrefixWidth(const Tutor& tutor, int characters)
 {
@@ -52,6 +59,10 @@ void NextLine(Tutor& tutor)
     LoadExerciseLine(tutor);
     TextOutLine(tutor.screen, course.szLine, tutor.layout.xText, y);
     Caret(tutor, true);
+    if (Dictating(tutor)) {
+        tutor.host.KillTimer(kDictationTimer);
+        AnnounceFromCaret(tutor);
+    }
 }
 
 }  // namespace
@@ -73,6 +84,8 @@ void DrawExerciseLine(Tutor& tutor)
     LoadExerciseLine(tutor);
     TextOutLine(tutor.screen, tutor.course.szLine, tutor.layout.xText + 1, ExerciseRowTop(tutor));
     Caret(tutor, true);
+    if (Dictating(tutor))
+        AnnounceFromCaret(tutor);
 }
 
 bool TypeExerciseChar(Tutor& tutor, unsigned char c)
@@ -82,7 +95,7 @@ bool TypeExerciseChar(Tutor& tutor, unsigned char c)
     if (c == kBackspace) {
         if (p == 0) {
             tutor.host.Beep();
-        } else if (course.nSoundStudio != kSoundDictation) {
+        } else if (!Dictating(tutor)) {
             Caret(tutor, false);
             --course.nCharPos;
             Caret(tutor, true);
@@ -94,13 +107,32 @@ bool TypeExerciseChar(Tutor& tutor, unsigned char c)
     if (p < n) {
         if (c == kEnter)
             return false;
-        if (c == static_cast<unsigned char>(course.szLine[static_cast<std::size_t>(p)]))
+        const auto expected = static_cast<unsigned char>(course.szLine[static_cast<std::size_t>(p)]);
+        if (c == expected) {
             ++course.nCorrect;
-        Advance(tutor);
+            Advance(tutor);
+            if (Dictating(tutor)) {
+                tutor.host.KillTimer(kDictationTimer);
+                AdvanceSayQueue(tutor);
+                tutor.host.SetTimer(kDictationTimer, kReminderMs);
+            }
+        } else if (Dictating(tutor)) {
+            // Refused: the caret stays, and the key to type is named.
+            tutor.host.KillTimer(kDictationTimer);
+            SpeakKey(tutor, expected);
+            tutor.host.SetTimer(kDictationTimer, kReminderMs);
+        } else {
+            Advance(tutor);
+            if (course.nErrorTone != 0)
+                PlayErrorTone(tutor, course.nErrorTone + kErrorTones);
+        }
         return false;
     }
-    if (c != kEnter)
+    if (c != kEnter) {
+        if (Dictating(tutor))
+            PlayRecording(tutor, "SNTR");   // the line is done: press Enter
         return false;
+    }
     if (course.nExLine < course.nExLines - 1) {
         NextLine(tutor);
         return false;

@@ -121,6 +121,11 @@ constexpr bool IsTypedPage(const PageRecord& page)
 {
     return page.kind == Kind::Exercise || page.kind == Kind::KeyTrial;
 }
+// Dictation announces the keys to type: on the exercise pages, not the key trial.
+constexpr bool IsAnnouncePage(const PageRecord& page)
+{
+    return page.kind == Kind::Exercise;
+}
 // The start screen shows its banner on the bare background, without the page panel.
 constexpr bool HasPanel(const PageRecord& page)
 {

@@ -1,11 +1,18 @@
 #include "flow/timers.h"
 
+#include "flow/dictation.h"
 #include "tutor.h"
 
 void OnTimer(Tutor& tutor, int id)
 {
-    // The start-screen demonstration (kDemoTimer) and dictation (kDictationTimer) are
-    // served here once they exist; until then a timer that expires is one nothing serves,
-    // and it is stopped rather than left to wake the program for ever.
-    tutor.host.KillTimer(id);
+    switch (id) {
+    case kDictationTimer:
+        OnDictationTimer(tutor);
+        break;
+    default:
+        // The start-screen demonstration (kDemoTimer) is served here once it exists; a
+        // timer that nothing serves is stopped rather than left to wake the program.
+        tutor.host.KillTimer(id);
+        break;
+    }
 }

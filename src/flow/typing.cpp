@@ -6,6 +6,8 @@
 #include "course/trial.h"
 #include "display/hand.h"
 #include "flow/page_change.h"
+#include "sound/dictation.h"
+#include "sound/speech.h"
 #include "tutor.h"
 
 void OnCharacter(Tutor& tutor, unsigned char ch)
@@ -23,9 +25,16 @@ void OnCharacter(Tutor& tutor, unsigned char ch)
     tutor.shell.bKeyLatch = 1;
     if (!page)
         return;
-    const bool pageDone = page->kind == pages::Kind::KeyTrial   ? TypeTrialKey(tutor, ch)
-                          : page->kind == pages::Kind::Exercise ? TypeExerciseChar(tutor, ch)
-                                                                : false;
+    bool pageDone = false;
+    if (page->kind == pages::Kind::KeyTrial) {
+        pageDone = TypeTrialKey(tutor, ch);
+    } else if (page->kind == pages::Kind::Exercise) {
+        if (course.nSoundStudio == kSoundSpeakKeys)
+            SpeakKey(tutor, ch);
+        else if (course.nSoundStudio == kSoundTypewriter)
+            PlayRecording(tutor, "CLICK");
+        pageDone = TypeExerciseChar(tutor, ch);
+    }
     if (pageDone)
         ChangePage(tutor, +1);
 }
@@ -34,7 +43,12 @@ void OnKeyRelease(Tutor& tutor)
 {
     // The key trial draws its own hand.
     const pages::PageRecord* page = pages::CurrentPage(tutor.course);
-    if (!page || page->hand != pages::HandShown::OnKey)
+    if (!page || page->hand != pages::HandShown::OnKey) {
         DrawPageHand(tutor);
+        if (tutor.course.nSoundStudio == kSoundDictation && tutor.sound.bSayWordPending) {
+            SpeakSayQueue(tutor);
+            tutor.sound.bSayWordPending = 0;
+        }
+    }
     tutor.shell.bKeyLatch = 0;
 }

@@ -2,6 +2,8 @@
 
 #include "platform/geometry.h"
 
+#include <QByteArray>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -17,6 +19,9 @@ public:
 
     // The short default beep.
     virtual void Beep() = 0;
+    // Plays a WAVE recording, replacing the sound playing; with `wait`, returns when it has
+    // been heard. False when it cannot be played.
+    virtual bool PlaySound(const QByteArray& wave, bool wait) = 0;
     // A message box with an OK button; text and title are code page 1252. `owned` is false
     // where no main window exists yet. `fileName`, as the file system holds it, takes the
     // place of "%s" in the text: it may hold characters that code page 1252 has not.

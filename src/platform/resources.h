@@ -39,7 +39,7 @@ public:
     // A WAVE recording by its name ("beep", "SA", "S?", "OH-OH"), looked up without regard
     // to case; empty when there is none. Its file is the name in small letters with ","
     // spelt "comma" and "?" spelt "question", and ".wav".
-    QByteArray Recording(std::string_view name) const;
+    virtual QByteArray Recording(std::string_view name) const;
 
     StringTable strings;
 };

@@ -3,6 +3,7 @@
 #include "display/bitmaps.h"
 #include "display/hand.h"
 #include "display/keymap.h"
+#include "flow/dictation.h"
 #include "flow/page_change.h"
 #include "flow/screen.h"
 #include "platform/cp1252.h"
@@ -65,8 +66,10 @@ void MainWindow::BuildMenu()
 {
     QMenu* popup = nullptr;
     for (const menu::Item& item : menu::kItems) {
-        if (item.popup)
+        if (item.popup) {
             popup = menuBar()->addMenu(QString::fromUtf8(item.popup));
+            connect(popup, &QMenu::aboutToShow, this, [this] { OnMenuOpened(tutor_); });
+        }
         if (item.id == 0) {
             popup->addSeparator();
             continue;
@@ -140,6 +143,13 @@ QMargins MainWindow::FrameMargins() const
     const QRect outer = frameGeometry(), client = geometry();
     return {client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),
             outer.bottom() - client.bottom()};
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        OnMainWindowActive(tutor_, isActiveWindow());
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -11,6 +11,11 @@ void QtHost::Beep()
     sound_.Play(beep_, false);
 }
 
+bool QtHost::PlaySound(const QByteArray& wave, bool wait)
+{
+    return sound_.Play(wave, wait);
+}
+
 void QtHost::ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned,
                          const std::string& fileName)
 {

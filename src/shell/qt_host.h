@@ -23,6 +23,7 @@ public:
     void Attach(MainWindow* window) { window_ = window; }
 
     void Beep() override;
+    bool PlaySound(const QByteArray& wave, bool wait) override;
     void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned,
                      const std::string& fileName) override;
     int SetTimer(int id, int milliseconds) override;

@@ -12,8 +12,8 @@ namespace {
 // below, and from any layer the state structs (`*/state.h`) and `tutor.h`, which hold the
 // program's state but no calls.
 const std::map<std::string, int> kLayers{
-    {"platform", 0}, {"display", 1}, {"course", 2}, {"pages", 3}, {"flow", 4},
-    {"session", 5},  {"report", 5},  {"shell", 6},
+    {"platform", 0}, {"display", 1}, {"sound", 2},   {"course", 3}, {"pages", 4},
+    {"flow", 5},     {"session", 6}, {"report", 6},  {"shell", 7},
 };
 
 TEST(Layering, NoFolderIncludesALayerAboveIt)

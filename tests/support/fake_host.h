@@ -16,6 +16,11 @@ struct FakeHost : Host {
     };
 
     void Beep() override { ++beeps; }
+    bool PlaySound(const QByteArray& wave, bool wait) override
+    {
+        played.push_back({wave, wait});
+        return true;
+    }
     // Records the text with the file name, byte for byte, in the place of its "%s".
     void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned,
                      const std::string& fileName) override
@@ -43,6 +48,12 @@ struct FakeHost : Host {
     void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
 
     int beeps = 0;
+    struct Played {
+        QByteArray wave;
+        bool wait;
+        bool operator==(const Played&) const = default;
+    };
+    std::vector<Played> played;
     std::vector<Message> messages;
     std::map<int, int> timers;
     int invalidations = 0;

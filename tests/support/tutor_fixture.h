@@ -28,6 +28,15 @@ struct TestResources : Resources {
     {
         return missing.contains(std::string(file)) ? QImage() : Resources::Picture(file);
     }
+    // With `namedRecordings`, a recording is its own name, so that what was played reads plainly.
+    QByteArray Recording(std::string_view name) const override
+    {
+        if (missing.contains(std::string(name)))
+            return {};
+        return namedRecordings ? QByteArray(name.data(), static_cast<qsizetype>(name.size())).toUpper()
+                               : Resources::Recording(name);
+    }
+    bool namedRecordings = false;
     std::set<std::string> missing;
 };
 

@@ -1,0 +1,56 @@
+#include "flow/dictation.h"
+
+#include "course/page_table.h"
+#include "sound/dictation.h"
+#include "tutor.h"
+
+namespace {
+
+bool Dictating(const Tutor& tutor)
+{
+    return tutor.course.nSoundStudio == kSoundDictation;
+}
+
+// Dictation speaks only where an exercise line is on the page; elsewhere the line it holds
+// is a page's text, not keys to type.
+bool OnAnnouncePage(const Tutor& tutor)
+{
+    const pages::PageRecord* page = pages::CurrentPage(tutor.course);
+    return page && pages::IsAnnouncePage(*page);
+}
+
+}  // namespace
+
+void StartDictation(Tutor& tutor)
+{
+    if (!OnAnnouncePage(tutor))
+        return;
+    AnnounceFromCaret(tutor);
+}
+
+void OnMainWindowActive(Tutor& tutor, bool active)
+{
+    if (!Dictating(tutor))
+        return;
+    // At the start of a line the line is announced soon, as when it was first shown (the
+    // window becomes active only after its first paint).
+    if (!active)
+        tutor.host.KillTimer(kDictationTimer);
+    else if (OnAnnouncePage(tutor))
+        tutor.host.SetTimer(kDictationTimer, tutor.course.nCharPos > 0 ? kReminderMs : kFirstAnnouncementMs);
+}
+
+void OnMenuOpened(Tutor& tutor)
+{
+    if (Dictating(tutor))
+        tutor.host.KillTimer(kDictationTimer);
+}
+
+void OnDictationTimer(Tutor& tutor)
+{
+    SpeakSayQueue(tutor);
+    if (tutor.course.nCharPos == 0) {
+        tutor.host.KillTimer(kDictationTimer);
+        tutor.host.SetTimer(kDictationTimer, kReminderMs);
+    }
+}
