@@ -4,6 +4,7 @@
 # Usage: e2e.sh PATH/TO/tastora [WINDOW-MANAGER]
 set -euo pipefail
 program=$(realpath "$1")
+recordings=$(realpath "$(dirname "$0")/../../resources/recordings")
 manager_program=${2:-}
 # The program must draw into Xvfb even where the caller's environment asks for offscreen.
 export QT_QPA_PLATFORM=xcb
@@ -76,12 +77,36 @@ placed() {   # placed WHAT WINDOW "LEFT TOP RIGHT BOTTOM"
     check "$1: frame at $3 (got $frame)" [ "$frame" = "$3" ]
     check "$1: window and frame extents at $3 (got $grown)" [ "$grown" = "$3" ]
 }
-session() {   # session FILE HAND LESSON FONT LEFT TOP RIGHT BOTTOM
+session() {   # session FILE HAND LESSON FONT LEFT TOP RIGHT BOTTOM [SOUND-STUDIO ERROR-TONE]
     python3 - "$@" <<'PY'
 import struct, sys
-f, hand, lesson, font, l, t, r, b = sys.argv[1], *map(int, sys.argv[2:])
-open(f, "wb").write(struct.pack("<6h4i", hand, lesson, font, {1000: 20, 1001: 25, 1002: 30}[font], 0, 0, l, t, r, b))
+f, hand, lesson, font, l, t, r, b, *sound = sys.argv[1], *map(int, sys.argv[2:])
+studio, tone = sound or (0, 0)
+open(f, "wb").write(struct.pack("<6h4i", hand, lesson, font, {1000: 20, 1001: 25, 1002: 30}[font], studio, tone,
+                                l, t, r, b))
 PY
+}
+# What the program played, through SDL's disk driver: the names of the recordings found in
+# the samples after byte OFFSET, in the order they were played.
+heard() {   # heard OFFSET NAME...
+    python3 - "$work/audio.raw" "$recordings" "$@" <<'PY'
+import sys, wave
+played, folder, offset, names = open(sys.argv[1], "rb").read(), sys.argv[2], int(sys.argv[3]), sys.argv[4:]
+found = []
+for name in names:
+    samples = wave.open(f"{folder}/{name}.wav").readframes(10**7)
+    at = played.find(samples, offset)
+    while at >= 0:
+        found.append((at, name))
+        at = played.find(samples, at + len(samples))
+print(" ".join(name for _, name in sorted(found)))
+PY
+}
+audible() {   # audible SESSION-FILE: starts the program with its sound written to audio.raw
+    rm -f "$work/audio.raw"
+    SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" start "$1"
+    w=$(window_named '^Tastora -- ')
+    xdotool windowfocus --sync "$w"
 }
 
 # A fresh start: the window, titled "Tastora", 700 x 500 at (5, 5).
@@ -129,6 +154,42 @@ typed=$(xclip -o -selection clipboard 2>/dev/null || true)
 if command -v xclip >/dev/null; then
     check "typing area holds 'jjxhä' (got '$typed')" [ "$typed" = "jjxhä" ]
 fi
+stop
+
+# Sounds on the exercise page of lesson 2 ("jj hh gg ff ..."), for each mode of the sound
+# studio; the disk driver keeps writing (silence too), so what was played is in the file
+# a moment later.
+session "$work/laut.klv" 0 2 1000 40 30 760 560 1000 0
+audible "$work/laut.klv"
+xdotool type --delay 40 'jhg'   # h and g are pressed while j is spoken
+sleep 1.5
+check "spoken keys: j, h, g (heard '$(heard 0 sj sh sg)')" [ "$(heard 0 sj sh sg)" = "sj sh sg" ]
+xdotool key ctrl+a ctrl+c
+sleep 0.2
+typed=$(xclip -o -selection clipboard 2>/dev/null || true)
+check "keys typed while a name is spoken are kept, in order (got '$typed')" [ "$typed" = "jhg" ]
+stop
+session "$work/laut.klv" 0 2 1000 40 30 760 560 1001 0
+audible "$work/laut.klv"
+xdotool type --delay 150 'jh'
+sleep 1
+check "typewriter: a click per key (heard '$(heard 0 click)')" [ "$(heard 0 click)" = "click click" ]
+stop
+session "$work/laut.klv" 0 2 1000 40 30 760 560 0 1003
+audible "$work/laut.klv"
+xdotool type --delay 150 'jx'
+sleep 1
+check "error tone 1003 after the wrong key (heard '$(heard 0 autsch ding)')" [ "$(heard 0 autsch ding)" = "autsch" ]
+stop
+session "$work/laut.klv" 0 2 1000 40 30 760 560 1002 0
+audible "$work/laut.klv"
+sleep 2.5   # the line is announced after a second
+check "dictation announces the first word (heard '$(heard 0 sj sspc)')" [ "$(heard 0 sj sspc)" = "sj sj sspc" ]
+before=$(stat -c %s "$work/audio.raw")
+xdotool type --delay 150 'x'
+sleep 1
+check "dictation names the key to type after a wrong one (heard '$(heard "$before" sj sx)')" \
+    [ "$(heard "$before" sj sx)" = "sj" ]
 stop
 
 # A short file, and a FIFO that nobody writes to: READ FILE ERROR, then the program runs as
