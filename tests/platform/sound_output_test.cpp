@@ -50,7 +50,7 @@ std::vector<std::pair<int16_t, int>> Runs(const QByteArray& played)
 
 // Through SDL's disk driver, which writes what the device plays to a file: a sound played
 // with waiting is heard whole before the next one starts; a sound played without waiting is
-// cut off by the next.
+// cut off by the next. What is no recording is refused.
 TEST(SoundOutput, WaitingPlaysWholeAndTheNewestSoundReplacesThePlayingOne)
 {
     QTemporaryDir dir;
@@ -63,6 +63,8 @@ TEST(SoundOutput, WaitingPlaysWholeAndTheNewestSoundReplacesThePlayingOne)
         ASSERT_TRUE(output.Play(Wave(4410, 1000), true));
         ASSERT_TRUE(output.Play(Wave(22050, 2000), false));
         ASSERT_TRUE(output.Play(Wave(2205, 3000), true));
+        EXPECT_FALSE(output.Play(QByteArray("RIFF but not a recording"), false));
+        EXPECT_FALSE(output.Play(QByteArray(), true));
     }
     qputenv("SDL_AUDIODRIVER", "dummy");
     QFile played(file);

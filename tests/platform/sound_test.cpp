@@ -1,5 +1,4 @@
 #include "platform/resources.h"
-#include "platform/sound.h"
 
 #include <gtest/gtest.h>
 
@@ -61,15 +60,6 @@ WaveFacts Facts(const QByteArray& wave)
     return facts;
 }
 
-TEST(Sound, TheBeepIsAShort16BitMonoRecording)
-{
-    const WaveFacts beep = Facts(Resources().Recording("beep"));
-    EXPECT_EQ(beep.channels, 1);
-    EXPECT_EQ(beep.bits, 16);
-    EXPECT_GE(beep.milliseconds, 50);
-    EXPECT_LE(beep.milliseconds, 150);
-}
-
 // Every sound the string table names, and the click of a key: a 22050 Hz 16-bit mono
 // recording that starts and ends at once, as loud as the others (peak about -3 dBFS) and
 // never clipped.
@@ -103,18 +93,6 @@ TEST(Sound, EveryNamedSoundIsATrimmedRecordingAtTheCommonLoudness)
         EXPECT_GE(facts.peak, lowestPeak);
         EXPECT_LE(facts.peak, highestPeak);
     }
-}
-
-TEST(Sound, PlayingARecordingSucceedsAndWhatIsNoRecordingIsRefused)
-{
-    qputenv("SDL_AUDIODRIVER", "dummy");
-    SoundOutput sound;
-    sound.Open();
-    const QByteArray beep = Resources().Recording("beep");
-    EXPECT_TRUE(sound.Play(beep, false));
-    EXPECT_TRUE(sound.Play(beep, true));
-    EXPECT_FALSE(sound.Play(QByteArray("RIFF but not a recording"), false));
-    EXPECT_FALSE(sound.Play(QByteArray(), true));
 }
 
 }  // namespace

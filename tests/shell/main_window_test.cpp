@@ -9,15 +9,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QTimer>
 
-#include <limits>
 
 namespace {
 
@@ -165,35 +162,6 @@ TEST(MainWindowCaption, ASessionOfTheRightHandNamesItsFileAndChecksRechteHand)
     EXPECT_FALSE(window.Action(menu::kLeftHand)->isChecked());
     EXPECT_TRUE(window.Action(menu::kRightHand)->isChecked());
     EXPECT_EQ(tutor.display.rcHome, (Rect{73, 53, 213, 128}));
-}
-
-TEST(MainWindowPlace, TheOuterWindowTakesTheFileRectangleFittedOntoTheScreen)
-{
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const Rect available{screen.x(), screen.y(), screen.x() + screen.width(), screen.y() + screen.height()};
-    struct Case {
-        Rect file;
-        int fontSize;
-        Rect window;
-    };
-    for (const Case& c : {Case{{40, 30, 760, 560}, 1000, {40, 30, 760, 560}},
-                          Case{{40, 30, 760, 560}, 1002, {available.right - 790, 30, available.right, 580}},
-                          Case{{-3000, 5, -2300, 505}, 1000, {0, 5, 700, 505}},
-                          Case{{0, 0, 100000, 100000}, 1000, available},
-                          Case{{std::numeric_limits<int>::max(), 0, std::numeric_limits<int>::min(), 500}, 1000,
-                               {available.right - 630, 0, available.right, 500}}}) {
-        Resources resources;
-        QtHost host(resources);
-        Tutor tutor(host, resources);
-        tutor.shell.rcWindow = c.file;
-        tutor.course.nFontSize = c.fontSize;
-        MainWindow window(tutor);
-        host.Attach(&window);
-        ASSERT_TRUE(window.Create());
-        window.Place();
-        window.show();
-        EXPECT_EQ(window.WindowRect(), c.window) << testing::PrintToString(c.file);
-    }
 }
 
 TEST(QtHostMessage, TheBoxShowsTheTextWithTheFileNameAsTheSystemSpellsIt)
