@@ -3,7 +3,7 @@
 # its tests need. Packages already present are not fetched again.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libsdl2-dev fonts-liberation2)
+packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libsdl2-dev fonts-liberation2)
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(libgtest-dev xvfb xdotool x11-xkb-utils x11-utils xclip imagemagick openbox)
 fi

@@ -10,6 +10,8 @@
 #include <utility>
 
 enum class BoxIcon { Exclamation, Information };
+// The answers to the question whether to save the session.
+enum class SaveAnswer { Yes, No, Cancel };
 
 // What the course and the display need of the window system. The shell implements it
 // with Qt; tests replace it with a fake that records what happened.
@@ -40,6 +42,22 @@ public:
     virtual void FlushScreen() = 0;
     // Blocks the user-interface thread.
     virtual void Sleep(int milliseconds) = 0;
+
+    // Asks whether to save the session into the file named (as the file system spells it;
+    // empty: the session has no file yet).
+    virtual SaveAnswer AskToSave(const std::string& fileName) = 0;
+    // The file dialogs for session files; the path chosen, or empty when the learner cancels.
+    virtual std::string ChooseFileToOpen() = 0;
+    virtual std::string ChooseFileToSave() = 0;
+
+    // The main window: its caption names the session file (empty: none), its outer
+    // rectangle (frame included) is saved and restored, its menu shows the hand, and its
+    // text font and smallest size follow nFontSize.
+    virtual void ShowCaption(const std::string& fileName) = 0;
+    virtual Rect WindowRect() const = 0;
+    virtual void PlaceWindow(const Rect& outer) = 0;
+    virtual void ShowHand(bool left) = 0;
+    virtual void ApplyFontSize() = 0;
 
 protected:
     void TimerExpired(int id)

@@ -10,11 +10,13 @@
 #include "platform/fonts.h"
 #include "platform/palette.h"
 #include "report/line_report.h"
+#include "session/file_commands.h"
 #include "shell/fonts.h"
 #include "shell/menu.h"
 #include "shell/typing_area.h"
 #include "tutor.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMoveEvent>
@@ -91,10 +93,8 @@ QAction* MainWindow::Action(int id) const
 
 bool MainWindow::Create()
 {
-    if (tutor_.shell.szFileName.empty())
-        setWindowTitle(QStringLiteral("Tastora"));
-    else
-        ShowFileCaption();
+    ShowCaption(tutor_.shell.szFileName.empty() ? std::string() : tutor_.shell.szTitleName);
+    ShowHand(tutor_.course.bLeftHand != 0);
     if (!CreateBitMaps(tutor_)) {
         Fatal();
         return false;
@@ -111,13 +111,23 @@ void MainWindow::Fatal()
                             "FATAL ERROR", BoxIcon::Exclamation, false);
 }
 
-void MainWindow::ShowFileCaption()
+void MainWindow::ShowCaption(const std::string& fileName)
 {
-    setWindowTitle(cp1252::ToQStringWithFileName("Tastora -- %s", tutor_.shell.szTitleName));
-    if (!tutor_.course.bLeftHand) {
-        actions_[menu::kLeftHand]->setChecked(false);
-        actions_[menu::kRightHand]->setChecked(true);
-    }
+    setWindowTitle(fileName.empty() ? QStringLiteral("Tastora") : cp1252::ToQStringWithFileName("Tastora -- %s", fileName));
+}
+
+void MainWindow::ShowHand(bool left)
+{
+    actions_[menu::kLeftHand]->setChecked(left);
+    actions_[menu::kRightHand]->setChecked(!left);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (MayLeave(tutor_))
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainWindow::SetFontForSize()
@@ -182,7 +192,11 @@ Rect ToRect(const QRect& rect)
 
 void MainWindow::Place()
 {
-    const Rect& wanted = tutor_.shell.rcWindow;
+    PlaceAt(tutor_.shell.rcWindow);
+}
+
+void MainWindow::PlaceAt(const Rect& wanted)
+{
     // The screen the window is on, else the primary one.
     const QScreen* screen = nullptr;
     for (const QScreen* each : QGuiApplication::screens())
@@ -241,6 +255,18 @@ void MainWindow::ShowChanges()
 void MainWindow::OnCommand(int id)
 {
     switch (id) {
+    case menu::kNew:
+        FileNew(tutor_);
+        break;
+    case menu::kOpen:
+        FileOpen(tutor_);
+        break;
+    case menu::kSave:
+        FileSave(tutor_);
+        break;
+    case menu::kSaveAs:
+        FileSaveAs(tutor_);
+        break;
     case menu::kExit:
         close();
         break;
@@ -274,8 +300,7 @@ void MainWindow::OnCommand(int id)
 
 void MainWindow::SwitchHand(bool left)
 {
-    actions_[menu::kLeftHand]->setChecked(tutor_.course.bLeftHand != 0);
-    actions_[menu::kRightHand]->setChecked(tutor_.course.bLeftHand == 0);
+    ShowHand(tutor_.course.bLeftHand != 0);
     if ((tutor_.course.bLeftHand != 0) == left)
         return;
     tutor_.course.bLeftHand = left ? 1 : 0;
@@ -284,8 +309,7 @@ void MainWindow::SwitchHand(bool left)
         QCoreApplication::exit(1);
         return;
     }
-    actions_[menu::kLeftHand]->setChecked(left);
-    actions_[menu::kRightHand]->setChecked(!left);
+    ShowHand(left);
 }
 
 void MainWindow::StartLesson1()

@@ -6,6 +6,7 @@
 #include <QMargins>
 
 #include <map>
+#include <string>
 
 class QAction;
 class QPlainTextEdit;
@@ -36,8 +37,14 @@ public:
     // Places the outer window (frame included) at the tutor's window rectangle, fitted onto
     // the screen; again once the window manager tells the frame.
     void Place();
+    // Places the outer window at a rectangle, fitted onto the screen.
+    void PlaceAt(const Rect& outer);
     // The outer window rectangle in screen coordinates, as a session file holds it.
     Rect WindowRect() const;
+    // "Tastora", or "Tastora -- " and the session file's name as the file system spells it.
+    void ShowCaption(const std::string& fileName);
+    // The check mark on the hand trained.
+    void ShowHand(bool left);
 
     void InvalidateClient();
     void MoveTypingArea(const Rect& rect);
@@ -53,13 +60,13 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildMenu();
-    void ShowFileCaption();
     void ApplyMinimumSize();
     QMargins FrameMargins() const;
     void ApplyPlacement();

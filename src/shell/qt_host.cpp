@@ -1,10 +1,57 @@
 #include "shell/qt_host.h"
 
+#include "dialogs/save_session_dialog.h"
 #include "platform/cp1252.h"
 #include "shell/main_window.h"
 
+#include <QFile>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QThread>
+#include <QTranslator>
+
+namespace {
+
+// Qt's own dialogs speak German: their translation is loaded before the first one opens,
+// not at start.
+void SpeakGerman()
+{
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
+    auto* german = new QTranslator(QCoreApplication::instance());
+    if (german->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(german);
+}
+
+std::string LocalPath(const QString& path)
+{
+    const QByteArray bytes = QFile::encodeName(path);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// The session file dialog: "KLVType files (*.klv)", matching .klv in any letter case.
+std::string ChooseSessionFile(QWidget* parent, QFileDialog::AcceptMode mode)
+{
+    SpeakGerman();
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("KLVType files (*.klv)"));
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    if (mode == QFileDialog::AcceptSave)
+        dialog.setDefaultSuffix(QStringLiteral("klv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return LocalPath(dialog.selectedFiles().front());
+}
+
+}  // namespace
 
 void QtHost::Beep()
 {
@@ -23,6 +70,7 @@ void QtHost::ShowMessage(const std::string& text, const std::string& title, BoxI
                     cp1252::ToQString(title), cp1252::ToQStringWithFileName(text, fileName), QMessageBox::Ok,
                     owned ? window_ : nullptr);
     box.setTextFormat(Qt::PlainText);
+    SpeakGerman();
     box.exec();
 }
 
@@ -64,4 +112,51 @@ void QtHost::FlushScreen()
 void QtHost::Sleep(int milliseconds)
 {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+SaveAnswer QtHost::AskToSave(const std::string& fileName)
+{
+    SpeakGerman();
+    SaveSessionDialog dialog(fileName, window_);
+    dialog.exec();
+    return dialog.Answer();
+}
+
+std::string QtHost::ChooseFileToOpen()
+{
+    return ChooseSessionFile(window_, QFileDialog::AcceptOpen);
+}
+
+std::string QtHost::ChooseFileToSave()
+{
+    return ChooseSessionFile(window_, QFileDialog::AcceptSave);
+}
+
+void QtHost::ShowCaption(const std::string& fileName)
+{
+    if (window_)
+        window_->ShowCaption(fileName);
+}
+
+Rect QtHost::WindowRect() const
+{
+    return window_ ? window_->WindowRect() : Rect{};
+}
+
+void QtHost::PlaceWindow(const Rect& outer)
+{
+    if (window_)
+        window_->PlaceAt(outer);
+}
+
+void QtHost::ShowHand(bool left)
+{
+    if (window_)
+        window_->ShowHand(left);
+}
+
+void QtHost::ApplyFontSize()
+{
+    if (window_)
+        window_->SetFontForSize();
 }

@@ -32,6 +32,14 @@ public:
     void MoveTypingArea(const Rect& rect) override;
     void FlushScreen() override;
     void Sleep(int milliseconds) override;
+    SaveAnswer AskToSave(const std::string& fileName) override;
+    std::string ChooseFileToOpen() override;
+    std::string ChooseFileToSave() override;
+    void ShowCaption(const std::string& fileName) override;
+    Rect WindowRect() const override;
+    void PlaceWindow(const Rect& outer) override;
+    void ShowHand(bool left) override;
+    void ApplyFontSize() override;
 
 private:
     MainWindow* window_ = nullptr;

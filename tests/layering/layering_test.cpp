@@ -13,7 +13,7 @@ namespace {
 // program's state but no calls.
 const std::map<std::string, int> kLayers{
     {"platform", 0}, {"display", 1}, {"sound", 2},   {"course", 3}, {"pages", 4},
-    {"flow", 5},     {"session", 6}, {"report", 6},  {"shell", 7},
+    {"flow", 5},     {"session", 6}, {"report", 6},  {"dialogs", 7}, {"shell", 8},
 };
 
 TEST(Layering, NoFolderIncludesALayerAboveIt)

@@ -8,6 +8,16 @@
 
 // Records what the program asked of the window system.
 struct FakeHost : Host {
+    template <typename T>
+    static T Next(std::vector<T>& script, T otherwise)
+    {
+        if (script.empty())
+            return otherwise;
+        T next = script.front();
+        script.erase(script.begin());
+        return next;
+    }
+
     struct Message {
         std::string text;
         std::string title;
@@ -46,7 +56,28 @@ struct FakeHost : Host {
     void MoveTypingArea(const Rect& rect) override { typingArea = rect; }
     void FlushScreen() override { ++flushes; }
     void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
+    // The dialogs answer as the test scripted: the next answer or path in line, else Abbruch
+    // and no file.
+    SaveAnswer AskToSave(const std::string& fileName) override
+    {
+        asked.push_back(fileName);
+        return Next(answers, SaveAnswer::Cancel);
+    }
+    std::string ChooseFileToOpen() override { return Next(paths, std::string()); }
+    std::string ChooseFileToSave() override { return Next(paths, std::string()); }
+    void ShowCaption(const std::string& fileName) override { caption = fileName.empty() ? "Tastora" : "Tastora -- " + fileName; }
+    Rect WindowRect() const override { return window; }
+    void PlaceWindow(const Rect& outer) override { window = outer; }
+    void ShowHand(bool left) override { leftHandChecked = left; }
+    void ApplyFontSize() override { ++fontChanges; }
 
+    std::vector<SaveAnswer> answers;
+    std::vector<std::string> paths;
+    std::vector<std::string> asked;
+    std::string caption = "Tastora";
+    Rect window{5, 5, 705, 505};
+    bool leftHandChecked = true;
+    int fontChanges = 0;
     int beeps = 0;
     struct Played {
         QByteArray wave;
