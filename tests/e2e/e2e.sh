@@ -47,6 +47,8 @@ stop() { kill "$tutor" 2>/dev/null || true; wait "$tutor" 2>/dev/null || true; t
 shot() { limit import -window root -crop "$2" "$work/$1.png"; }
 same() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true)" = "0" ]; }
 differ() { ! same "$@"; }
+gone() { [ -z "$(xdotool search --onlyvisible --name '^Tastora' || true)" ]; }
+running() { ! gone; }
 # A window's outer rectangle (frame included) as "LEFT TOP RIGHT BOTTOM", as a session file
 # holds it, measured two ways: the frame that holds the window, and the window grown by
 # the frame extents the window manager reports, which is how the program sees its own
@@ -190,6 +192,69 @@ xdotool type --delay 150 'x'
 sleep 1
 check "dictation names the key to type after a wrong one (heard '$(heard "$before" sj sx)')" \
     [ "$(heard "$before" sj sx)" = "sj" ]
+stop
+
+# Saving: a right-hand session of lesson 7 at font size 1001, in a window moved and resized,
+# saved with Speichern Unter and left with Beenden; started again with the file it comes
+# back the same: the same window, the same page.
+menu() {   # menu WINDOW KEY...: a command of the Datei menu by its keys
+    xdotool windowfocus --sync "$1" key alt+d
+    sleep 0.3
+    shift
+    xdotool key "$@"
+}
+session "$work/lektion7.klv" 1 7 1001 60 40 860 640
+start "$work/lektion7.klv"
+w=$(window_named '^Tastora -- lektion7.klv$')
+xdotool windowmove "$w" 90 70 windowsize "$w" 780 590
+sleep 0.5
+moved=$(frame_rect "$w")
+shot before "$(rect_of "$w" | awk '{print $3 - $1 "x" $4 - $2 "+" $1 "+" $2}')"
+menu "$w" u
+dialog=$(window_named '^Speichern unter$')
+check "Speichern Unter opens Qt's file dialog in German" [ -n "$dialog" ]
+xdotool windowfocus --sync "$dialog" type "$work/gespeichert"
+xdotool key Return
+check "the caption names the saved file" [ -n "$(window_named '^Tastora -- gespeichert.klv$')" ]
+menu "$w" b
+for _ in $(seq 50); do gone && break; sleep 0.1; done
+check "a saved session ends without a question" gone
+stop
+# shellcheck disable=SC2046
+check "the file holds the right hand, lesson 7, size 1001 and the window ($moved)" \
+    [ "$(python3 -c 'import struct,sys; print(*struct.unpack("<6h4i", open(sys.argv[1],"rb").read()))' "$work/gespeichert.klv")" \
+      = "1 7 1001 25 0 0 $moved" ]
+start "$work/gespeichert.klv"
+w=$(window_named '^Tastora -- gespeichert.klv$')
+placed "started again at the saved rectangle" "$w" "$moved"
+sleep 0.3
+shot after "$(rect_of "$w" | awk '{print $3 - $1 "x" $4 - $2 "+" $1 "+" $2}')"
+check "started again it shows the same page and hand" same before after
+stop
+
+# Leaving with unsaved work: the question; Abbruch stays; Ja whose write fails says so and
+# stays, so that nothing is lost.
+mkdir "$work/weg"
+session "$work/weg/kurs.klv" 0 2 1000 40 30 760 560
+start "$work/weg/kurs.klv"
+w=$(window_named '^Tastora -- kurs.klv$')
+xdotool windowfocus --sync "$w" key Down Down Down Down Down
+xdotool type --delay 80 'f'   # work on lesson 3
+rm -r "$work/weg"
+menu "$w" b
+box=$(window_named '^Übung speichern\?$')
+check "Beenden with unsaved work asks 'Übung speichern?'" [ -n "$box" ]
+xdotool windowfocus --sync "$box" key Escape
+sleep 0.3
+check "Abbruch keeps the program" running
+menu "$w" b
+box=$(window_named '^Übung speichern\?$')
+xdotool windowfocus --sync "$box" key Return
+error=$(window_named '^WRITE FILE ERROR$')
+check "Ja whose write fails shows WRITE FILE ERROR" [ -n "$error" ]
+xdotool windowfocus --sync "$error" key Return
+sleep 0.3
+check "and the program stays open" [ -n "$(xdotool search --onlyvisible --name '^Tastora -- kurs.klv$' || true)" ]
 stop
 
 # A short file, and a FIFO that nobody writes to: READ FILE ERROR, then the program runs as
