@@ -65,6 +65,10 @@ bool SendAsPlainKey(QObject* watched, const QKeyEvent& event)
 
 bool InputFilter::ForMainWindow(QObject* watched) const
 {
+    // While a menu or a dialog is open its keys are its own, even where the window system
+    // still sends them to the main window.
+    if (QApplication::activePopupWidget() || QApplication::activeModalWidget())
+        return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     return widget && widget == QApplication::focusWidget() && widget->window() == &mainWindow_;
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QWidget>
 
@@ -215,6 +216,19 @@ TEST_F(InputFilterTest, AComposedCharacterWhileTheLatchHoldsIsLost)
     Release(Qt::Key_J, "j");
     EXPECT_EQ(edit->toPlainText(), "j");
     EXPECT_EQ(course.nKeystrokes, 1);
+}
+
+// A key the window system sends to the main window while a menu is open is the menu's.
+TEST_F(InputFilterTest, KeysWhileAMenuIsOpenAreLeftAlone)
+{
+    QMenu menu;
+    menu.addAction("Neu...");
+    menu.popup(QPoint(0, 0));
+    ASSERT_EQ(QApplication::activePopupWidget(), &menu);
+    Tap(Qt::Key_J, "j");
+    menu.close();
+    EXPECT_EQ(course.nKeystrokes, 0);
+    EXPECT_EQ(tutor.shell.bKeyLatch, 0);
 }
 
 TEST_F(InputFilterTest, KeysOfOtherWindowsAreLeftAlone)
