@@ -171,18 +171,21 @@ sleep 0.2
 typed=$(xclip -o -selection clipboard 2>/dev/null || true)
 check "keys typed while a name is spoken are kept, in order (got '$typed')" [ "$typed" = "jhg" ]
 stop
-session "$work/laut.klv" 0 2 1000 40 30 760 560 1001 0
-audible "$work/laut.klv"
-xdotool type --delay 150 'jh'
-sleep 1
-check "typewriter: a click per key (heard '$(heard 0 click)')" [ "$(heard 0 click)" = "click click" ]
-stop
-session "$work/laut.klv" 0 2 1000 40 30 760 560 0 1003
-audible "$work/laut.klv"
-xdotool type --delay 150 'jx'
-sleep 1
-check "error tone 1003 after the wrong key (heard '$(heard 0 autsch ding)')" [ "$(heard 0 autsch ding)" = "autsch" ]
-stop
+# Each mode: sound studio, error tone, the keys typed, what is heard of the recordings named.
+while read -r studio tone keys expected names; do
+    session "$work/laut.klv" 0 2 1000 40 30 760 560 "$studio" "$tone"
+    audible "$work/laut.klv"
+    xdotool type --delay 150 "$keys"
+    sleep 1
+    # shellcheck disable=SC2086
+    heard=$(heard 0 $names)
+    check "mode $studio, tone $tone: '$keys' is heard as '${expected//,/ }' (heard '$heard')" \
+        [ "$heard" = "${expected//,/ }" ]
+    stop
+done <<'MODES'
+1001 0    jh click,click       click
+0    1003 jx autsch            autsch ding
+MODES
 session "$work/laut.klv" 0 2 1000 40 30 760 560 1002 0
 audible "$work/laut.klv"
 sleep 2.5   # the line is announced after a second
