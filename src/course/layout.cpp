@@ -39,6 +39,11 @@ int ColumnWidth(int fontSize, ColumnClass columnClass)
     return FontSizeRowOf(fontSize).columnWidth[columnClass];
 }
 
+bool IsWindowTooNarrow(const Tutor& tutor, int fontSize)
+{
+    return tutor.ClientWidth() <= PanelThreshold(fontSize);
+}
+
 void PlaceColumn(Tutor& tutor, int lesson, int page)
 {
     const int width = ColumnWidth(tutor.course.nFontSize, PageColumn(tutor.course.nFontSize, lesson, page));

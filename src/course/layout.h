@@ -11,6 +11,8 @@ struct Tutor;
 // The width class of a page's text column at a font size (pages 1 to 4, lessons 0 to 23).
 ColumnClass PageColumn(int fontSize, int lesson, int page);
 int ColumnWidth(int fontSize, ColumnClass columnClass);
+// True when the client area is too narrow for the text columns of a font size.
+bool IsWindowTooNarrow(const Tutor& tutor, int fontSize);
 
 // Centres the text column of (lesson, page) in the client area.
 void PlaceColumn(Tutor& tutor, int lesson, int page);

@@ -75,6 +75,8 @@ void ChangePage(Tutor& tutor, int dir)
         const PageMove move = NextPage(tutor.course, dir);
         if (move.outcome != PageMove::Outcome::Moved) {
             tutor.host.Beep();
+            if (move.outcome == PageMove::Outcome::EndOfCourse)
+                tutor.host.ShowNotice(Notice::EndOfCourse);
             return;
         }
         Apply(tutor, move);

@@ -9,7 +9,14 @@
 #include <string>
 #include <utility>
 
-enum class BoxIcon { Exclamation, Information };
+enum class BoxIcon { Exclamation, Information, Stop };
+// The notices that only OK closes.
+enum class Notice {
+    EndOfCourse,                  // "Das Ende"
+    WindowTooSmall,               // a font size too large for the window
+    DictationWhileErrorTones,     // "Tasten ansagen" chosen while error tones are on
+    ErrorTonesWhileDictation,     // error tones chosen while "Tasten ansagen" is on
+};
 // The answers to the question whether to save the session.
 enum class SaveAnswer { Yes, No, Cancel };
 
@@ -43,6 +50,7 @@ public:
     // Blocks the user-interface thread.
     virtual void Sleep(int milliseconds) = 0;
 
+    virtual void ShowNotice(Notice notice) = 0;
     // Asks whether to save the session into the file named (as the file system spells it;
     // empty: the session has no file yet).
     virtual SaveAnswer AskToSave(const std::string& fileName) = 0;

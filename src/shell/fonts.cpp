@@ -6,11 +6,6 @@
 #include <algorithm>
 #include <cstdint>
 
-bool IsWindowTooNarrow(const Tutor& tutor, int fontSize)
-{
-    return tutor.ClientWidth() <= PanelThreshold(fontSize);
-}
-
 Rect FitWindowRect(const Rect& window, const Rect& screen, bool onSomeScreen, Size minimum)
 {
     // In 64 bits: a session file may hold any corners.

@@ -4,8 +4,6 @@
 
 struct Tutor;
 
-// True when the client area is too narrow for the text columns of a font size.
-bool IsWindowTooNarrow(const Tutor& tutor, int fontSize);
 // A window rectangle at least the minimum size and at most the screen's, moved onto the
 // screen when it is on none or its size changed. `screen` is the available area of the
 // screen it should be on. Any corners will do, however far apart.

@@ -1,5 +1,9 @@
 #include "shell/main_window.h"
 
+#include "dialogs/lesson_dialogs.h"
+#include "dialogs/notices.h"
+#include "dialogs/settings_sheet.h"
+#include "dialogs/template_dialog.h"
 #include "display/bitmaps.h"
 #include "display/hand.h"
 #include "display/keymap.h"
@@ -292,6 +296,24 @@ void MainWindow::OnCommand(int id)
     case menu::kLineReport:
         WriteLineReport(tutor_);
         break;
+    case menu::kContents:
+        dialogs::ShowContents(tutor_, this);
+        break;
+    case menu::kGoToLesson:
+        dialogs::ShowGoTo(tutor_, this);
+        break;
+    case menu::kStatistics:
+        dialogs::ShowStatistics(tutor_, this);
+        break;
+    case menu::kAbout:
+        dialogs::ShowAbout(this);
+        break;
+    case menu::kSettings: {
+        dialogs::SettingsSheet sheet(tutor_, this);
+        dialogs::CenterDialog(sheet);
+        sheet.exec();
+        break;
+    }
     default:
         break;
     }

@@ -1,5 +1,6 @@
 #include "shell/qt_host.h"
 
+#include "dialogs/notices.h"
 #include "dialogs/save_session_dialog.h"
 #include "platform/cp1252.h"
 #include "shell/main_window.h"
@@ -66,7 +67,9 @@ bool QtHost::PlaySound(const QByteArray& wave, bool wait)
 void QtHost::ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned,
                          const std::string& fileName)
 {
-    QMessageBox box(icon == BoxIcon::Information ? QMessageBox::Information : QMessageBox::Warning,
+    QMessageBox box(icon == BoxIcon::Information ? QMessageBox::Information
+                    : icon == BoxIcon::Stop      ? QMessageBox::Critical
+                                                 : QMessageBox::Warning,
                     cp1252::ToQString(title), cp1252::ToQStringWithFileName(text, fileName), QMessageBox::Ok,
                     owned ? window_ : nullptr);
     box.setTextFormat(Qt::PlainText);
@@ -112,6 +115,12 @@ void QtHost::FlushScreen()
 void QtHost::Sleep(int milliseconds)
 {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void QtHost::ShowNotice(Notice notice)
+{
+    SpeakGerman();
+    dialogs::ShowNotice(notice, window_);
 }
 
 SaveAnswer QtHost::AskToSave(const std::string& fileName)

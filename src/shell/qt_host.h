@@ -32,6 +32,7 @@ public:
     void MoveTypingArea(const Rect& rect) override;
     void FlushScreen() override;
     void Sleep(int milliseconds) override;
+    void ShowNotice(Notice notice) override;
     SaveAnswer AskToSave(const std::string& fileName) override;
     std::string ChooseFileToOpen() override;
     std::string ChooseFileToSave() override;

@@ -1,5 +1,6 @@
 #include "session/session_file.h"
 #include "platform/fonts.h"
+#include "course/layout.h"
 #include "shell/fonts.h"
 #include "shell/startup.h"
 #include "session/title_name.h"

@@ -70,6 +70,7 @@ struct FakeHost : Host {
     void PlaceWindow(const Rect& outer) override { window = outer; }
     void ShowHand(bool left) override { leftHandChecked = left; }
     void ApplyFontSize() override { ++fontChanges; }
+    void ShowNotice(Notice notice) override { notices.push_back(notice); }
 
     std::vector<SaveAnswer> answers;
     std::vector<std::string> paths;
@@ -78,6 +79,7 @@ struct FakeHost : Host {
     Rect window{5, 5, 705, 505};
     bool leftHandChecked = true;
     int fontChanges = 0;
+    std::vector<Notice> notices;
     int beeps = 0;
     struct Played {
         QByteArray wave;

@@ -1,0 +1,66 @@
+#include "flow/choices.h"
+
+#include "course/layout.h"
+#include "course/navigation.h"
+#include "flow/dictation.h"
+#include "flow/page_change.h"
+#include "tutor.h"
+
+bool GoToLesson(Tutor& tutor, int lesson)
+{
+    CourseState& course = tutor.course;
+    if (lesson < 0 || lesson > kLastLesson) {
+        tutor.host.Beep();
+        tutor.host.ShowMessage("Nr 23 ist die letzte \xDC" "bung Sie k\xF6nnen nicht weiter als die letzten \xDC"
+                               "bung w\xE4hlen, Nr. 23",
+                               "Tastora", BoxIcon::Stop);
+        return false;
+    }
+    course.nLesson = static_cast<int16_t>(lesson);
+    course.nCharPos = 0;
+    course.nExLine = 0;
+    SetLessonStartPage(tutor);
+    ChangePage(tutor, 0);
+    return true;
+}
+
+FontChoice ApplyFontSizeChoice(Tutor& tutor, int fontSize)
+{
+    if (IsWindowTooNarrow(tutor, fontSize)) {
+        tutor.host.Beep();
+        tutor.host.ShowNotice(Notice::WindowTooSmall);
+        return FontChoice::TooBig;
+    }
+    if (fontSize == tutor.course.nFontSize)
+        return FontChoice::Unchanged;
+    tutor.course.nFontSize = fontSize;
+    tutor.course.nWorkedLesson = tutor.course.nLesson;
+    tutor.host.ApplyFontSize();
+    return FontChoice::Applied;
+}
+
+bool ApplySoundStudioChoice(Tutor& tutor, int soundStudio)
+{
+    if (soundStudio == kSoundDictation && tutor.course.nErrorTone != 0) {
+        tutor.host.Beep();
+        tutor.host.ShowNotice(Notice::DictationWhileErrorTones);
+        return false;
+    }
+    tutor.course.nSoundStudio = soundStudio;
+    tutor.course.nWorkedLesson = tutor.course.nLesson;
+    if (soundStudio == kSoundDictation)
+        StartDictation(tutor);
+    return true;
+}
+
+bool ApplyErrorToneChoice(Tutor& tutor, int errorTone)
+{
+    if (errorTone != 0 && tutor.course.nSoundStudio == kSoundDictation) {
+        tutor.host.Beep();
+        tutor.host.ShowNotice(Notice::ErrorTonesWhileDictation);
+        return false;
+    }
+    tutor.course.nErrorTone = errorTone;
+    tutor.course.nWorkedLesson = tutor.course.nLesson;
+    return true;
+}
