@@ -150,12 +150,16 @@ TEST_F(DialogsTest, GoToOpensWithTheLessonSelected)
     tutor.course.nLesson = 5;
     tutor.course.nPage = 2;
     bool selected = false;
-    Inspect([this] { dialogs::ShowGoTo(tutor, nullptr); }, {"1"}, false, [&](QDialog& dialog) {
+    const std::vector<Seen> seen = Inspect([this] { dialogs::ShowGoTo(tutor, nullptr); }, {"1"}, false, [&](QDialog& dialog) {
         auto* edit = dialog.findChild<QLineEdit*>("3001");
         selected = edit->selectedText() == "5";
         QKeyEvent two(QEvent::KeyPress, Qt::Key_2, Qt::NoModifier, "2");
         QApplication::sendEvent(edit, &two);
     });
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].title, "Geh Zu Übung ...");
+    EXPECT_TRUE(seen[0].texts.contains("Welche Übung möchten Sie?"));
+    EXPECT_TRUE(seen[0].clipped.isEmpty()) << seen[0].clipped.join(" | ").toStdString();
     EXPECT_TRUE(selected);
     EXPECT_EQ(tutor.course.nLesson, 2);
     EXPECT_EQ(tutor.course.nPage, 2);
@@ -176,6 +180,10 @@ TEST_F(DialogsTest, TheSettingsSheetAppliesWhatWasChosenOnItsPages)
         EXPECT_EQ(pages.count(), 3);
         EXPECT_EQ(pages.tabText(0), "Schriftgröße ändern");
         EXPECT_TRUE(pages.widget(0)->findChild<QRadioButton*>("1000")->isChecked());
+        for (int page = 0; page < pages.count(); ++page) {
+            for (const QAbstractButton* choice : pages.widget(page)->findChildren<QAbstractButton*>())
+                EXPECT_LE(choice->sizeHint().width(), choice->width()) << choice->text().toStdString();
+        }
         pages.setCurrentIndex(2);
         auto* tones = pages.widget(2);
         EXPECT_TRUE(tones->findChild<QCheckBox*>("1009")->isChecked());
