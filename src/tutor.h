@@ -32,6 +32,7 @@ struct Tutor {
     DisplayState display;
     SessionState session;
     SoundState sound;
+    DemoState demo;
     ShellState shell;
 
     Host& host;

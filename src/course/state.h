@@ -43,6 +43,13 @@ struct CourseState {
     int32_t nErrorTone = 0;
 };
 
+// The start-screen demonstration.
+struct DemoState {
+    int32_t nDemoTick = -1;   // ticks so far; -1: not started
+    int32_t nDemoChar = 0;    // the character of the sentence being typed
+    int32_t bDemoDone = 0;    // it has run (or was left) and never runs again
+};
+
 // The text column and rows of the page area.
 struct TextLayout {
     Rect rcPageArea;

@@ -1,5 +1,6 @@
 #include "flow/page_change.h"
 
+#include "course/demo.h"
 #include "course/layout.h"
 #include "course/navigation.h"
 #include "course/page_table.h"
@@ -45,6 +46,8 @@ void Redraw(Tutor& tutor)
 {
     const CourseState& course = tutor.course;
     const pages::PageRecord* page = pages::CurrentPage(course);
+    if (page && pages::HasPanel(*page))
+        StopDemo(tutor);   // the start screen is left: its demonstration ends
     const Rect frame = FrameRect(tutor);
     PlaceColumn(tutor, course.nLesson, course.nPage);
     ClearRect(tutor.screen, frame);

@@ -6,6 +6,12 @@
 #include "flow/page_change.h"
 #include "tutor.h"
 
+namespace {
+
+constexpr int kDemoDelayMs = 800;
+
+}  // namespace
+
 void UpdateMainWindow(Tutor& tutor)
 {
     DisplayState& display = tutor.display;
@@ -21,6 +27,10 @@ void UpdateMainWindow(Tutor& tutor)
     DrawRaisedFrame(tutor.screen, display.rcKeyboard);
     ChangePage(tutor, 0);
     DrawPageHand(tutor);
+    // A fresh start comes alive: the demonstration begins a while after the last paint.
+    const DemoState& demo = tutor.demo;
+    if (!demo.bDemoDone && demo.nDemoTick == -1 && tutor.course.nLesson == 0 && tutor.shell.szFileName.empty())
+        tutor.host.SetTimer(kDemoTimer, kDemoDelayMs);
 }
 
 bool ChangeHand(Tutor& tutor)

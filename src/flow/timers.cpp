@@ -1,18 +1,39 @@
 #include "flow/timers.h"
 
+#include "course/demo.h"
 #include "flow/dictation.h"
 #include "tutor.h"
+
+namespace {
+
+constexpr int kDemoTickMs = 60;
+
+// The demonstration's first tick hides the typing area's caret and sets the pace.
+void OnDemoTimer(Tutor& tutor)
+{
+    DemoState& demo = tutor.demo;
+    if (demo.nDemoTick == -1) {
+        tutor.host.KillTimer(kDemoTimer);
+        tutor.host.ShowTypingCaret(false);
+        tutor.host.SetTimer(kDemoTimer, kDemoTickMs);
+    }
+    ++demo.nDemoTick;
+    DemoStep(tutor);
+}
+
+}  // namespace
 
 void OnTimer(Tutor& tutor, int id)
 {
     switch (id) {
+    case kDemoTimer:
+        OnDemoTimer(tutor);
+        break;
     case kDictationTimer:
         OnDictationTimer(tutor);
         break;
     default:
-        // The start-screen demonstration (kDemoTimer) is served here once it exists; a
-        // timer that nothing serves is stopped rather than left to wake the program.
-        tutor.host.KillTimer(id);
+        tutor.host.KillTimer(id);   // nothing serves it: it would wake the program for ever
         break;
     }
 }

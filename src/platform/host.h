@@ -51,6 +51,10 @@ public:
     virtual void Sleep(int milliseconds) = 0;
 
     virtual void ShowNotice(Notice notice) = 0;
+    // The typing area: a character typed into it without passing the course (Enter, 13,
+    // breaks the line), and its text cursor shown or hidden.
+    virtual void TypeIntoTypingArea(unsigned char ch) = 0;
+    virtual void ShowTypingCaret(bool shown) = 0;
     // Asks whether to save the session into the file named (as the file system spells it;
     // empty: the session has no file yet).
     virtual SaveAnswer AskToSave(const std::string& fileName) = 0;

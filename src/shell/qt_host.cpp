@@ -11,6 +11,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QThread>
 #include <QTranslator>
 
@@ -115,6 +117,24 @@ void QtHost::FlushScreen()
 void QtHost::Sleep(int milliseconds)
 {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void QtHost::TypeIntoTypingArea(unsigned char ch)
+{
+    if (!window_)
+        return;
+    // At the end of the text, whatever the learner has selected meanwhile.
+    QPlainTextEdit& area = window_->TypingArea();
+    QTextCursor end(area.document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(ch == 13 ? QStringLiteral("\n") : cp1252::ToQString(std::string(1, static_cast<char>(ch))));
+    area.setTextCursor(end);
+}
+
+void QtHost::ShowTypingCaret(bool shown)
+{
+    if (window_)
+        window_->TypingArea().setCursorWidth(shown ? 1 : 0);
 }
 
 void QtHost::ShowNotice(Notice notice)

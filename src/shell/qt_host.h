@@ -33,6 +33,8 @@ public:
     void FlushScreen() override;
     void Sleep(int milliseconds) override;
     void ShowNotice(Notice notice) override;
+    void TypeIntoTypingArea(unsigned char ch) override;
+    void ShowTypingCaret(bool shown) override;
     SaveAnswer AskToSave(const std::string& fileName) override;
     std::string ChooseFileToOpen() override;
     std::string ChooseFileToSave() override;

@@ -116,8 +116,23 @@ start
 w=$(window_named '^Tastora$')
 placed "fresh window" "$w" "5 5 705 505"
 
-# Down turns the page, Up turns it back to exactly the same page; neither reaches the typing area.
+typing_area() {   # the typing area's text, through the clipboard, its line breaks shown as "~"
+    xdotool key ctrl+a ctrl+c
+    sleep 0.2
+    xclip -o -selection clipboard 2>/dev/null | tr '\n' '~' || true
+}
+# The start screen comes alive: the hand types the sentence, a character every 180 ms after
+# 0.8 s, then Enter (about 20 s in all).
 xdotool windowfocus --sync "$w"
+sleep 5
+sentence="Der Xaver den süßen Jodler singt, Holleraderrüh, dö und dä, er hat's geschafft und alle Übungen vollbracht."
+midway=$(typing_area)
+check "after 5 s the demonstration is half way (typed '$midway')" \
+    [ -n "$midway" ] && [ "${sentence#"$midway"}" != "$sentence" ] && [ "$midway" != "$sentence" ]
+sleep 16.5
+check "the demonstration types the sentence and a line break" [ "$(typing_area)" = "$sentence~" ]
+
+# Down turns the page, Up turns it back to exactly the same page; neither reaches the typing area.
 shot start 700x300+5+30
 xdotool key Down
 sleep 0.3
@@ -131,6 +146,16 @@ check "Up returns to the same page" same start back
 xdotool key ctrl+v
 sleep 0.3
 check "Ctrl+V with an empty clipboard keeps the program" [ -n "$(xdotool search --onlyvisible --name '^Tastora$' || true)" ]
+stop
+# Down during the demonstration ends it: nothing more is typed.
+start
+w=$(window_named '^Tastora$')
+xdotool windowfocus --sync "$w"
+sleep 2
+xdotool key Down
+early=$(typing_area)
+sleep 1
+check "Down ends the demonstration (typed '$early')" [ -n "$early" ] && [ "$(typing_area)" = "$early" ]
 stop
 
 # A session file: lesson 2, left hand, placed at (40, 30); the caption names the file as the

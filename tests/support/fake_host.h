@@ -71,6 +71,8 @@ struct FakeHost : Host {
     void ShowHand(bool left) override { leftHandChecked = left; }
     void ApplyFontSize() override { ++fontChanges; }
     void ShowNotice(Notice notice) override { notices.push_back(notice); }
+    void TypeIntoTypingArea(unsigned char ch) override { typed.push_back(static_cast<char>(ch)); }
+    void ShowTypingCaret(bool shown) override { caretShown = shown; }
 
     std::vector<SaveAnswer> answers;
     std::vector<std::string> paths;
@@ -80,6 +82,8 @@ struct FakeHost : Host {
     bool leftHandChecked = true;
     int fontChanges = 0;
     std::vector<Notice> notices;
+    std::string typed;
+    bool caretShown = true;
     int beeps = 0;
     struct Played {
         QByteArray wave;
