@@ -271,6 +271,12 @@ void MainWindow::OnCommand(int id)
     case menu::kSaveAs:
         FileSaveAs(tutor_);
         break;
+    case menu::kPageSetup:
+        printing_.Setup();
+        break;
+    case menu::kPrint:
+        printing_.PrintTypedText(edit_->toPlainText());
+        break;
     case menu::kExit:
         close();
         break;

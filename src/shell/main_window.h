@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/printing.h"
 #include "platform/geometry.h"
 
 #include <QMainWindow>
@@ -79,6 +80,7 @@ private:
     ClientArea* client_;
     QPlainTextEdit* edit_;
     std::map<int, QAction*> actions_;
+    dialogs::Printing printing_{this};
     Rect placement_;          // the outer window Place() asked for
     QMargins placedFrame_;    // the frame it was applied with
     bool placing_ = false;    // until applied with the window manager's frame

@@ -1,0 +1,91 @@
+#include "dialogs/printing.h"
+
+#include "dialogs/template_dialog.h"
+#include "platform/cp1252.h"
+#include "report/print_lines.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QShortcut>
+
+namespace dialogs {
+namespace {
+
+// clang-format off
+constexpr Control kPrinting[] = {
+    {Kind::Text, 0, "Ich drucke.", 16, 7, 64, 9},
+    {Kind::Text, 0, "Um zu unterbrechen, klicken Sie Abbruch.", 16, 17, 114, 15},
+    {Kind::DefaultButton, kCancel, "Abbruch", 86, 39, 38, 12},
+};
+// clang-format on
+
+}  // namespace
+
+void Printing::Setup()
+{
+    QPageSetupDialog dialog(&printer_, mainWindow_);
+    dialog.exec();
+}
+
+void Printing::PrintTypedText(const QString& text)
+{
+    QPrintDialog choose(&printer_, mainWindow_);
+    choose.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    choose.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (choose.exec() != QDialog::Accepted)
+        return;
+    bool userAbort = false;
+    TemplateDialog cancel({"Drucken", 144, 61, kPrinting}, false, mainWindow_);
+    QObject::connect(&cancel, &QDialog::finished, [&] { userAbort = true; });
+    QShortcut escape(QKeySequence(Qt::Key_Escape), &cancel);
+    QObject::connect(&escape, &QShortcut::activated, [&] { userAbort = true; });
+    CenterDialog(cancel);
+    cancel.show();
+    mainWindow_->setEnabled(false);
+    PrintPages(text, [&] { return userAbort; });
+    mainWindow_->setEnabled(true);
+}
+
+bool Printing::PrintPages(const QString& text, const std::function<bool()>& aborted)
+{
+    QPainter painter;
+    if (!painter.begin(&printer_))
+        return false;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(12);
+    painter.setFont(font);
+    const QFontMetrics metrics(font, &printer_);
+    const int lineHeight = metrics.height() + metrics.leading();
+    const int left = printer_.resolution();
+    const int top = printer_.resolution() * 3 / 2;
+    const int printable = painter.device()->width() - 2 * left;
+    const int pageHeight = painter.device()->height();
+    // The typing area's line breaks as the line rule knows them.
+    const std::string bytes = cp1252::FromQString(QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+    const TextMeasure width = [&](std::string_view line) { return metrics.horizontalAdvance(cp1252::ToQString(line)); };
+
+    int y = top;
+    std::size_t position = 0;
+    do {
+        y += lineHeight;
+        if (y > pageHeight - top - lineHeight) {
+            if (!printer_.newPage()) {
+                painter.end();
+                return false;
+            }
+            y = top;
+        }
+        const PrintLine line = NextPrintLine(bytes, position, width, printable);
+        painter.drawText(left, y + metrics.ascent(), cp1252::ToQString(line.text));
+        position = line.next;
+        QCoreApplication::processEvents();   // the learner may press Abbruch
+    } while (position < bytes.size() && !aborted());
+    const bool whole = position >= bytes.size();
+    painter.end();
+    return whole;
+}
+
+}  // namespace dialogs

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QPrinter>
+
+#include <functional>
+
+class QWidget;
+
+namespace dialogs {
+
+// Printing the typing area's text. One printer for the whole run, so the printer chosen once
+// stays chosen; Qt's print dialog also offers printing into a PDF file.
+class Printing {
+public:
+    explicit Printing(QWidget* mainWindow) : mainWindow_(mainWindow) {}
+
+    // Seite Einrichten...
+    void Setup();
+    // Drucken...: the print dialog, then the pages, with "Drucken" open to stop them while
+    // the main window is disabled.
+    void PrintTypedText(const QString& text);
+    // Lays the text out on pages (Liberation Sans 12 points, an inch left and right, an inch
+    // and a half top and bottom) and prints it; `aborted` is asked after every line. False
+    // when the learner or the printer stopped it.
+    bool PrintPages(const QString& text, const std::function<bool()>& aborted);
+
+    QPrinter& Printer() { return printer_; }
+
+private:
+    QWidget* mainWindow_;
+    QPrinter printer_;
+};
+
+}  // namespace dialogs
