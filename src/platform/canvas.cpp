@@ -29,6 +29,7 @@ bool Canvas::Copy(const QImage* src, int sx, int sy, int w, int h, int dx, int d
         auto* to = reinterpret_cast<QRgb*>(target_->scanLine(dy + row)) + dx;
         std::copy(from, from + w, to);
     }
+    Changed(dx, dy, w, h);
     return true;
 }
 
@@ -38,6 +39,7 @@ void Canvas::Fill(const Rect& rect, QRgb colour)
         return;
     QPainter painter(target_);
     painter.fillRect(rect.left, rect.top, rect.width(), rect.height(), QColor(colour));
+    Changed(rect.left, rect.top, rect.width(), rect.height());
 }
 
 void Canvas::Invert(const Rect& rect)
@@ -51,6 +53,8 @@ void Canvas::Invert(const Rect& rect)
         for (int x = left; x < right; ++x)
             line[x] = line[x] ^ 0x00FFFFFFu;
     }
+    if (right > left && bottom > top)
+        Changed(left, top, right - left, bottom - top);
 }
 
 void Canvas::ThinLine(Point from, Point to, const Pen& pen)
@@ -74,6 +78,9 @@ void Canvas::Line(Point from, Point to, const Pen& pen)
 {
     if (!target_)
         return;
+    const int reach = (pen.width + 1) / 2 + 1;
+    Changed(std::min(from.x, to.x) - reach, std::min(from.y, to.y) - reach, std::abs(to.x - from.x) + 2 * reach,
+            std::abs(to.y - from.y) + 2 * reach);
     if (pen.width <= 1) {
         ThinLine(from, to, pen);
         return;
@@ -102,7 +109,10 @@ void Canvas::Text(int x, int y, std::string_view text)
     QPainter painter(target_);
     painter.setFont(font_);
     painter.setPen(Qt::black);
-    painter.drawText(x, y + metrics_->ascent(), cp1252::ToQString(text));
+    const QString shown = cp1252::ToQString(text);
+    painter.drawText(x, y + metrics_->ascent(), shown);
+    // Italic overhangs and antialiasing reach a little past the advance.
+    Changed(x - 2, y, metrics_->horizontalAdvance(shown) + 4, metrics_->height());
 }
 
 int Canvas::TextWidth(std::string_view text) const

@@ -5,9 +5,11 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QRegion>
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 struct Pen {
     int width = 1;
@@ -42,10 +44,15 @@ public:
     int TextHeight() const { return metrics_ ? metrics_->height() : 0; }
     int ExternalLeading() const { return metrics_ ? metrics_->leading() : 0; }
 
+    // What was drawn since the last call, so that only that is shown again.
+    QRegion TakeChanged() { return std::exchange(changed_, QRegion()); }
+
 private:
     void ThinLine(Point from, Point to, const Pen& pen);
+    void Changed(int left, int top, int width, int height) { changed_ += QRect(left, top, width, height); }
 
     QImage* target_;
     QFont font_;
     std::optional<QFontMetrics> metrics_;
+    QRegion changed_;
 };

@@ -49,7 +49,8 @@ void ClientArea::paintEvent(QPaintEvent* event)
         UpdateMainWindow(tutor_);
     }
     QPainter painter(this);
-    painter.drawImage(event->rect(), tutor_.screenImage, event->rect());
+    for (const QRect& rect : event->region())
+        painter.drawImage(rect, tutor_.screenImage, rect);
 }
 
 void ClientArea::resizeEvent(QResizeEvent*)
@@ -246,14 +247,16 @@ void MainWindow::MoveTypingArea(const Rect& rect)
     edit_->setGeometry(rect.left, rect.top, rect.width(), rect.height());
 }
 
+// Only what the course drew since the last time is shown again: a typed key changes the
+// hand and the caret, not the whole client.
 void MainWindow::FlushScreen()
 {
-    client_->repaint();
+    client_->repaint(tutor_.screen.TakeChanged());
 }
 
 void MainWindow::ShowChanges()
 {
-    client_->update();
+    client_->update(tutor_.screen.TakeChanged());
 }
 
 void MainWindow::OnCommand(int id)

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 QImage Pattern()
@@ -13,6 +16,46 @@ QImage Pattern()
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, qRgb(x * 6, y * 8, (x * y) & 0xFF));
     return image;
+}
+
+// Only what was drawn is shown again: every pixel an operation changes lies in the region
+// the canvas reports as changed.
+TEST(Canvas, EveryChangedPixelIsReportedAsChanged)
+{
+    const QImage stamp = Pattern().copy(0, 0, 12, 9);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    font.setPixelSize(26);
+    const std::vector<std::pair<const char*, std::function<void(Canvas&)>>> operations{
+        {"copy, clipped", [&](Canvas& c) { c.Copy(&stamp, 0, 0, 12, 9, 33, -4); }},
+        {"fill", [](Canvas& c) { c.Fill({3, 4, 9, 7}, qRgb(1, 2, 3)); }},
+        {"invert, clipped", [](Canvas& c) { c.Invert({-5, 20, 8, 40}); }},
+        {"thin line", [](Canvas& c) { c.Line({2, 28}, {37, 3}, Pen{1, qRgb(255, 0, 0)}); }},
+        {"wide xor line", [](Canvas& c) { c.Line({10, 10}, {30, 12}, Pen{4, qRgb(0, 255, 0), true}); }},
+        {"dot", [](Canvas& c) { c.Line({20, 15}, {20, 15}, Pen{20, qRgb(191, 191, 191), true}); }},
+        {"text", [&](Canvas& c) {
+             c.SetFont(font);
+             c.Text(1, 0, "Ägypten, für Wolf");
+         }},
+    };
+    for (const auto& [what, draw] : operations) {
+        QImage image = Pattern();
+        const QImage before = image;
+        Canvas canvas(&image);
+        draw(canvas);
+        const QRegion changed = canvas.TakeChanged();
+        int differing = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) != before.pixel(x, y)) {
+                    ++differing;
+                    EXPECT_TRUE(changed.contains(QPoint(x, y))) << what << " at " << x << "," << y;
+                }
+            }
+        }
+        EXPECT_GT(differing, 0) << what;
+        EXPECT_TRUE(canvas.TakeChanged().isEmpty()) << what << ": taken once";
+    }
 }
 
 TEST(Canvas, InvertingTwiceRestoresEveryPixel)
