@@ -60,6 +60,17 @@ void DrawHomeHand(Tutor& tutor)
             tutor.host.Beep();
 }
 
+void LiftHand(Tutor& tutor)
+{
+    DisplayState& display = tutor.display;
+    if (display.rcHand == display.rcHome)
+        return;
+    Canvas composite(&display.hbmComposite);
+    CopyInto(composite, display.hbmKeyboard, display.rcHand, {display.rcHand.left, display.rcHand.top});
+    display.rcHand = display.rcHome;
+    display.rcHandUnion = display.rcHome;
+}
+
 void DrawKeyboard(Tutor& tutor)
 {
     const QImage& composite = tutor.display.hbmComposite;

@@ -6,5 +6,8 @@ struct Tutor;
 void DrawHandAtKey(Tutor& tutor, unsigned char ch);
 // Takes the hand off its key and shows it at home.
 void DrawHomeHand(Tutor& tutor);
+// Takes a struck hand out of the composite (not off the screen): the composite is the bare
+// keyboard again.
+void LiftHand(Tutor& tutor);
 // Copies the whole composite to the screen.
 void DrawKeyboard(Tutor& tutor);

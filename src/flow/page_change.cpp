@@ -48,6 +48,9 @@ void Redraw(Tutor& tutor)
     const pages::PageRecord* page = pages::CurrentPage(course);
     if (page && pages::HasPanel(*page))
         StopDemo(tutor);   // the start screen is left: its demonstration ends
+    // A hand still struck (the key trial's, when the learner jumps away from it) must not
+    // come back with the keyboard of a page that shows none.
+    LiftHand(tutor);
     const Rect frame = FrameRect(tutor);
     PlaceColumn(tutor, course.nLesson, course.nPage);
     ClearRect(tutor.screen, frame);

@@ -35,6 +35,7 @@ void UpdateMainWindow(Tutor& tutor)
 
 bool ChangeHand(Tutor& tutor)
 {
+    LiftHand(tutor);   // the old hand's places are about to be forgotten
     DeleteHandGraphics(tutor);
     if (!CreateHandGraphics(tutor))
         return false;

@@ -1,6 +1,9 @@
 #include "course/navigation.h"
+#include "course/trial.h"
 #include "display/keymap.h"
 #include "flow/page_change.h"
+#include "flow/screen.h"
+#include "flow/typing.h"
 #include "support/tutor_fixture.h"
 
 #include <vector>
@@ -209,6 +212,36 @@ TEST_F(NavigationTest, UpAndDownStopTheDictationTimer)
     EXPECT_TRUE(host.timers.contains(2)) << "a redraw leaves the timer";
     ChangePage(tutor, -1);
     EXPECT_FALSE(host.timers.contains(2));
+}
+
+}  // namespace
+
+namespace {
+
+// The key trial keeps its hand struck; jumping away from it, or changing hands on it, takes
+// that hand out of the keyboard picture, so it does not come back on a page without a hand.
+TEST_F(NavigationTest, AHandStruckOnTheKeyTrialDoesNotFollowToOtherPages)
+{
+    const auto onTheTrial = [this] {
+        GoTo(1, 3);
+        ChangePage(tutor, +1);
+        OnCharacter(tutor, TrialKey(tutor, 0));   // the hand goes on to the next key
+        OnKeyRelease(tutor);
+        ASSERT_NE(tutor.display.hbmComposite, tutor.display.hbmKeyboard);
+    };
+    onTheTrial();
+    tutor.course.nLesson = 5;
+    SetLessonStartPage(tutor);   // as Geh Zu Übung does
+    ChangePage(tutor, 0);
+    EXPECT_EQ(tutor.display.hbmComposite, tutor.display.hbmKeyboard);
+
+    onTheTrial();
+    tutor.course.bLeftHand = 0;
+    ASSERT_TRUE(ChangeHand(tutor));
+    tutor.course.nLesson = 3;
+    tutor.course.nPage = 1;
+    ChangePage(tutor, 0);
+    EXPECT_EQ(tutor.display.hbmComposite, tutor.display.hbmKeyboard);
 }
 
 }  // namespace
