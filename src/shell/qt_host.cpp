@@ -123,12 +123,13 @@ void QtHost::TypeIntoTypingArea(unsigned char ch)
 {
     if (!window_)
         return;
-    // At the end of the text, whatever the learner has selected meanwhile.
+    // At the end of the text, leaving alone what the learner has selected meanwhile.
     QPlainTextEdit& area = window_->TypingArea();
     QTextCursor end(area.document());
     end.movePosition(QTextCursor::End);
     end.insertText(ch == 13 ? QStringLiteral("\n") : cp1252::ToQString(std::string(1, static_cast<char>(ch))));
-    area.setTextCursor(end);
+    if (!area.textCursor().hasSelection())
+        area.setTextCursor(end);
 }
 
 void QtHost::ShowTypingCaret(bool shown)
