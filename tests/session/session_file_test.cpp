@@ -14,6 +14,8 @@
 #include <fcntl.h>
 #include <future>
 #include <optional>
+#include <random>
+#include <sys/wait.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -275,6 +277,40 @@ TEST_F(SessionFileTest, AFailedSaveKeepsWhatWasThereAndTheSessionUnsaved)
         EXPECT_EQ(Entries(), before) << c.what;
     }
     EXPECT_EQ(ReadBytes(Path("full.klv")), old);
+}
+
+}  // namespace
+
+namespace {
+
+// A save killed at any moment leaves the file whole: the old record or the new one, never a
+// part of either.
+TEST_F(SessionFileTest, ASaveKilledAtAnyMomentLeavesTheFileWhole)
+{
+    const std::string path = Path("kill.klv");
+    const QByteArray first = Bytes({0, 3, 1000, 20, 0, 0, {5, 5, 705, 505}});
+    const QByteArray second = Bytes({1, 9, 1002, 30, 1002, 0, {7, 8, 807, 608}});
+    WriteBytes(path, first);
+    std::mt19937 random(7);
+    for (int round = 0; round < 40; ++round) {
+        const pid_t writer = fork();
+        if (writer == 0) {   // saves the two sessions in turn until it is killed
+            for (int i = 0;; ++i) {
+                tutor.course.bLeftHand = i % 2 ? 0 : 1;
+                tutor.course.nLesson = i % 2 ? 9 : 3;
+                tutor.course.nFontSize = i % 2 ? 1002 : 1000;
+                tutor.layout.cyLine = i % 2 ? 30 : 20;
+                tutor.course.nSoundStudio = i % 2 ? 1002 : 0;
+                WriteSessionFile(tutor, path, i % 2 ? Rect{7, 8, 807, 608} : Rect{5, 5, 705, 505});
+            }
+        }
+        ASSERT_GT(writer, 0);
+        usleep(static_cast<useconds_t>(200 + random() % 3000));
+        kill(writer, SIGKILL);
+        waitpid(writer, nullptr, 0);
+        const QByteArray bytes = ReadBytes(path);
+        ASSERT_TRUE(bytes == first || bytes == second) << "round " << round << ": " << bytes.size() << " bytes";
+    }
 }
 
 }  // namespace
