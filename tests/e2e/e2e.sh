@@ -111,6 +111,19 @@ audible() {   # audible SESSION-FILE: starts the program with its sound written 
     xdotool windowfocus --sync "$w"
 }
 
+# --help and --version answer on the terminal and start no GUI: without a display, where
+# starting one would fail.
+answer() {   # answer OPTION: the program's output, then its exit code
+    local out code=0
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY timeout -k 5 10 "$program" "$1" 2>&1) || code=$?
+    printf '%s\n%s' "$out" "$code"
+}
+help=$(answer --help)
+check "--help shows the German usage and exits 0 (got '$help')" \
+    [ "${help##*$'\n'}" = 0 -a -n "$(grep '^Aufruf: tastora \[DATEI.klv\]$' <<<"$help")" ]
+version=$(answer --version)
+check "--version shows the version and exits 0 (got '$version')" [ "$version" = $'Tastora 0.1\n0' ]
+
 # A fresh start: the window, titled "Tastora", 700 x 500 at (5, 5).
 start
 w=$(window_named '^Tastora$')

@@ -57,6 +57,40 @@ QImage BlankImage(QSize size, const QColor& colour)
     return image;
 }
 
+// A transparent square; the icon theme's icons lie on any ground.
+QImage ClearImage(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// The session file's icon, in the 64 x 64 units of kIconSize.
+void PaintDocIcon(QPainter& painter)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // A sheet with its top right corner folded over.
+    const double left = 10.5, top = 2.5, right = 53.5, bottom = 61.5, fold = 12;
+    QPainterPath sheet;
+    sheet.moveTo(left, top);
+    sheet.lineTo(right - fold, top);
+    sheet.lineTo(right, top + fold);
+    sheet.lineTo(right, bottom);
+    sheet.lineTo(left, bottom);
+    sheet.closeSubpath();
+    painter.setPen(QPen(kPaperEdge, 1));
+    painter.setBrush(QColor(252, 252, 250));
+    painter.drawPath(sheet);
+    painter.setBrush(QColor(222, 222, 228));
+    painter.drawPolygon(QPolygonF{{right - fold, top}, {right - fold, top + fold}, {right, top + fold}});
+
+    painter.setPen(QPen(QColor(176, 180, 196), 2));
+    for (double y = 12; y <= 24; y += 6)
+        painter.drawLine(QPointF(left + 6, y), QPointF(right - fold - 4, y));
+    DrawKeycap(painter, QRectF(16, 27, 32, 32));
+}
+
 }  // namespace
 
 QImage DrawBanner()
@@ -100,27 +134,26 @@ QImage DrawDocIcon()
 {
     QImage image = BlankImage(kIconSize, Qt::white);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
+    PaintDocIcon(painter);
+    return image;
+}
 
-    // A sheet with its top right corner folded over.
-    const double left = 10.5, top = 2.5, right = 53.5, bottom = 61.5, fold = 12;
-    QPainterPath sheet;
-    sheet.moveTo(left, top);
-    sheet.lineTo(right - fold, top);
-    sheet.lineTo(right, top + fold);
-    sheet.lineTo(right, bottom);
-    sheet.lineTo(left, bottom);
-    sheet.closeSubpath();
-    painter.setPen(QPen(kPaperEdge, 1));
-    painter.setBrush(QColor(252, 252, 250));
-    painter.drawPath(sheet);
-    painter.setBrush(QColor(222, 222, 228));
-    painter.drawPolygon(QPolygonF{{right - fold, top}, {right - fold, top + fold}, {right, top + fold}});
+QImage DrawAppIcon(int size)
+{
+    QImage image = ClearImage(size);
+    QPainter painter(&image);
+    // A margin keeps the rounded corners' smoothing off the corner pixels at 16 x 16.
+    const double margin = size / 32.0;
+    DrawKeycap(painter, QRectF(margin, margin, size - 2 * margin, size - 2 * margin));
+    return image;
+}
 
-    painter.setPen(QPen(QColor(176, 180, 196), 2));
-    for (double y = 12; y <= 24; y += 6)
-        painter.drawLine(QPointF(left + 6, y), QPointF(right - fold - 4, y));
-    DrawKeycap(painter, QRectF(16, 27, 32, 32));
+QImage DrawDocIcon(int size)
+{
+    QImage image = ClearImage(size);
+    QPainter painter(&image);
+    painter.scale(size / double(kIconSize.width()), size / double(kIconSize.height()));
+    PaintDocIcon(painter);
     return image;
 }
 

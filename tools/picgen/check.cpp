@@ -35,6 +35,13 @@ public:
     // The picture if it exists with the expected size, else a null image.
     QImage Load(const std::string& file, QSize expected)
     {
+        const QImage image = LoadWithAlpha(file, expected);
+        return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
+    }
+
+    // The same, keeping its transparency.
+    QImage LoadWithAlpha(const std::string& file, QSize expected)
+    {
         QImage image(dir_.filePath(QString::fromStdString(file)));
         if (image.isNull()) {
             Fault(file, "missing or unreadable");
@@ -46,7 +53,7 @@ public:
                             std::to_string(expected.height()));
             return {};
         }
-        return image.convertToFormat(QImage::Format_RGB32);
+        return image.convertToFormat(QImage::Format_ARGB32);
     }
 
 private:
@@ -130,6 +137,18 @@ void CheckHandPicture(Checker& checker, const QImage& keyboard, bool leftHand, i
                                     std::to_string(area.y()));
 }
 
+// A desktop icon: its size, a transparent corner (the ground) and an opaque middle.
+void CheckThemeIcon(Checker& checker, const std::string& file, int size)
+{
+    const QImage icon = checker.LoadWithAlpha(file, QSize(size, size));
+    if (icon.isNull())
+        return;
+    if (qAlpha(icon.pixel(0, 0)) != 0)
+        checker.Fault(file, "the corner is not transparent");
+    if (qAlpha(icon.pixel(size / 2, size / 2)) != 255)
+        checker.Fault(file, "the middle is not opaque");
+}
+
 }  // namespace
 
 int CheckPictures(const QString& directory)
@@ -146,6 +165,9 @@ int CheckPictures(const QString& directory)
     checker.Load(kBannerFile, kBannerSize);
     checker.Load(kAppIconFile, kIconSize);
     checker.Load(kDocIconFile, kIconSize);
+    for (int size : kThemeIconSizes)
+        for (const char* name : {kAppIconName, kDocIconName})
+            CheckThemeIcon(checker, ThemeIconFile(name, size).toStdString(), size);
     return checker.faults();
 }
 

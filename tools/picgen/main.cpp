@@ -1,6 +1,7 @@
 // picgen: draws Tastora's pictures from code.
 //   picgen OUTDIR           writes the keyboard, the hand pictures of both hands, the banner
-//                           and the icons into OUTDIR as PNG files
+//                           and the icons into OUTDIR as PNG files, and the desktop's
+//                           icons in all sizes into OUTDIR/icons
 //   picgen --check OUTDIR   checks the pictures in OUTDIR
 // Same code, same pixels: nothing depends on time or chance.
 
@@ -50,6 +51,12 @@ void WritePictures(const QString& directory)
     Save(picgen::DrawBanner(), dir, picgen::kBannerFile);
     Save(picgen::DrawAppIcon(), dir, picgen::kAppIconFile);
     Save(picgen::DrawDocIcon(), dir, picgen::kDocIconFile);
+    if (!dir.mkpath(QString::fromLatin1(picgen::kIconFolder)))
+        throw std::runtime_error("cannot make the folder " + dir.filePath(picgen::kIconFolder).toStdString());
+    for (int size : picgen::kThemeIconSizes) {
+        Save(picgen::DrawAppIcon(size), dir, picgen::ThemeIconFile(picgen::kAppIconName, size));
+        Save(picgen::DrawDocIcon(size), dir, picgen::ThemeIconFile(picgen::kDocIconName, size));
+    }
 }
 
 }  // namespace

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# cmake --install puts every file where the desktop looks for it: the program, the desktop
+# entry, the MIME type, the metainfo and both icons in every size of the icon theme.
+# Usage: install_tree.sh CMAKE BUILD_DIR
+set -euo pipefail
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+"$1" --install "$2" --prefix "$root/usr" >/dev/null
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+[ -x "$root/usr/bin/tastora" ] || fail "no program in bin"
+for file in applications/tastora.desktop mime/packages/tastora.xml metainfo/io.tastora.tastora.metainfo.xml; do
+    [ -s "$root/usr/share/$file" ] || fail "no share/$file"
+done
+for size in 16 22 24 32 48 64 128 256; do
+    for icon in apps/tastora mimetypes/application-x-tastora-session; do
+        file=$root/usr/share/icons/hicolor/${size}x${size}/$icon.png
+        got=$(identify -format '%wx%h %[channels]' "$file" 2>/dev/null || true)
+        [ "$got" = "${size}x$size srgba" ] || fail "$icon at $size: '$got'"
+    done
+done
+[ "$(find "$root" -type f | wc -l)" = 20 ] || fail "unexpected files: $(find "$root" -type f)"
+[ "$failures" = 0 ] && echo "20 files installed"
+exit $((failures > 0))
