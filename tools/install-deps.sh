@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libsdl2-dev fonts-liberation2)
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(libgtest-dev xvfb xdotool x11-xkb-utils x11-utils xclip imagemagick openbox poppler-utils
+    packages+=(libgtest-dev xvfb xdotool x11-xkb-utils x11-utils xclip imagemagick openbox poppler-utils xdg-utils
                desktop-file-utils appstream shared-mime-info)
 fi
 
