@@ -12,11 +12,6 @@ namespace {
 constexpr unsigned char kBackspace = 8;
 constexpr unsigned char kEnter = 13;
 
-bool Dictating(const Tutor& tutor)
-{
-    return tutor.course.nSoundStudio == kSoundDictation;
-}
-
 int PrefixWidth(const Tutor& tutor, int characters)
 {
     return tutor.screen.TextWidth(std::string_view(tutor.course.szLine).substr(0, static_cast<std::size_t>(characters)));
@@ -59,7 +54,7 @@ void NextLine(Tutor& tutor)
     LoadExerciseLine(tutor);
     TextOutLine(tutor.screen, course.szLine, tutor.layout.xText, y);
     Caret(tutor, true);
-    if (Dictating(tutor)) {
+    if (Dictating(tutor.course)) {
         tutor.host.KillTimer(kDictationTimer);
         AnnounceFromCaret(tutor);
     }
@@ -84,7 +79,7 @@ void DrawExerciseLine(Tutor& tutor)
     LoadExerciseLine(tutor);
     TextOutLine(tutor.screen, tutor.course.szLine, tutor.layout.xText + 1, ExerciseRowTop(tutor));
     Caret(tutor, true);
-    if (Dictating(tutor))
+    if (Dictating(tutor.course))
         AnnounceFromCaret(tutor);
 }
 
@@ -95,7 +90,7 @@ bool TypeExerciseChar(Tutor& tutor, unsigned char c)
     if (c == kBackspace) {
         if (p == 0) {
             tutor.host.Beep();
-        } else if (!Dictating(tutor)) {
+        } else if (!Dictating(tutor.course)) {
             Caret(tutor, false);
             --course.nCharPos;
             Caret(tutor, true);
@@ -111,12 +106,12 @@ bool TypeExerciseChar(Tutor& tutor, unsigned char c)
         if (c == expected) {
             ++course.nCorrect;
             Advance(tutor);
-            if (Dictating(tutor)) {
+            if (Dictating(tutor.course)) {
                 tutor.host.KillTimer(kDictationTimer);
                 AdvanceSayQueue(tutor);
                 tutor.host.SetTimer(kDictationTimer, kReminderMs);
             }
-        } else if (Dictating(tutor)) {
+        } else if (Dictating(tutor.course)) {
             // Refused: the caret stays, and the key to type is named.
             tutor.host.KillTimer(kDictationTimer);
             SpeakKey(tutor, expected);
@@ -129,7 +124,7 @@ bool TypeExerciseChar(Tutor& tutor, unsigned char c)
         return false;
     }
     if (c != kEnter) {
-        if (Dictating(tutor))
+        if (Dictating(tutor.course))
             PlayRecording(tutor, "SNTR");   // the line is done: press Enter
         return false;
     }

@@ -44,6 +44,12 @@ struct CourseState {
 };
 
 // The start-screen demonstration.
+// "Tasten ansagen": the program speaks what to type and refuses wrong keys.
+constexpr bool Dictating(const CourseState& course)
+{
+    return course.nSoundStudio == kSoundDictation;
+}
+
 struct DemoState {
     int32_t nDemoTick = -1;   // ticks so far; -1: not started
     int32_t nDemoChar = 0;    // the character of the sentence being typed

@@ -82,17 +82,14 @@ SettingsSheet::SettingsSheet(Tutor& tutor, QWidget* parent)
                 choice->setAutoExclusive(false);   // the page checks its choice itself
         }
     }
-    for (int id = 1000; id <= 1002; ++id) {
-        connect(Choice(kFontPage, id), &QAbstractButton::clicked, this, [this, id] {
-            edit_[kFontPage] = id;
-            Show(kFontPage, id, true);
-            Changed();
-        });
-        connect(Choice(kSoundPage, id), &QAbstractButton::clicked, this, [this, id] {
-            edit_[kSoundPage] = id;
-            Show(kSoundPage, id, true);
-            Changed();
-        });
+    for (int page : {kFontPage, kSoundPage}) {
+        for (int id = 1000; id <= 1002; ++id) {
+            connect(Choice(page, id), &QAbstractButton::clicked, this, [this, page, id] {
+                edit_[page] = id;
+                Show(page, id, true);
+                Changed();
+            });
+        }
     }
     for (int id = 1000; id <= 1006; ++id) {
         connect(Choice(kTonePage, id), &QAbstractButton::clicked, this, [this, id] {

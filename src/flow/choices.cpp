@@ -55,7 +55,7 @@ bool ApplySoundStudioChoice(Tutor& tutor, int soundStudio)
 
 bool ApplyErrorToneChoice(Tutor& tutor, int errorTone)
 {
-    if (errorTone != 0 && tutor.course.nSoundStudio == kSoundDictation) {
+    if (errorTone != 0 && Dictating(tutor.course)) {
         tutor.host.Beep();
         tutor.host.ShowNotice(Notice::ErrorTonesWhileDictation);
         return false;

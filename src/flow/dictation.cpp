@@ -6,11 +6,6 @@
 
 namespace {
 
-bool Dictating(const Tutor& tutor)
-{
-    return tutor.course.nSoundStudio == kSoundDictation;
-}
-
 // Dictation speaks only where an exercise line is on the page; elsewhere the line it holds
 // is a page's text, not keys to type.
 bool OnAnnouncePage(const Tutor& tutor)
@@ -30,7 +25,7 @@ void StartDictation(Tutor& tutor)
 
 void OnMainWindowActive(Tutor& tutor, bool active)
 {
-    if (!Dictating(tutor))
+    if (!Dictating(tutor.course))
         return;
     // At the start of a line the line is announced soon, as when it was first shown (the
     // window becomes active only after its first paint).
@@ -42,7 +37,7 @@ void OnMainWindowActive(Tutor& tutor, bool active)
 
 void OnMenuOpened(Tutor& tutor)
 {
-    if (Dictating(tutor))
+    if (Dictating(tutor.course))
         tutor.host.KillTimer(kDictationTimer);
 }
 

@@ -76,7 +76,7 @@ void Redraw(Tutor& tutor)
 void ChangePage(Tutor& tutor, int dir)
 {
     if (dir != 0) {
-        if (tutor.course.nSoundStudio == kSoundDictation)
+        if (Dictating(tutor.course))
             tutor.host.KillTimer(kDictationTimer);
         const PageMove move = NextPage(tutor.course, dir);
         if (move.outcome != PageMove::Outcome::Moved) {

@@ -45,7 +45,7 @@ void OnKeyRelease(Tutor& tutor)
     const pages::PageRecord* page = pages::CurrentPage(tutor.course);
     if (!page || page->hand != pages::HandShown::OnKey) {
         DrawPageHand(tutor);
-        if (tutor.course.nSoundStudio == kSoundDictation && tutor.sound.bSayWordPending) {
+        if (Dictating(tutor.course) && tutor.sound.bSayWordPending) {
             SpeakSayQueue(tutor);
             tutor.sound.bSayWordPending = 0;
         }
