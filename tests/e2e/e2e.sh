@@ -79,6 +79,11 @@ placed() {   # placed WHAT WINDOW "LEFT TOP RIGHT BOTTOM"
     check "$1: frame at $3 (got $frame)" [ "$frame" = "$3" ]
     check "$1: window and frame extents at $3 (got $grown)" [ "$grown" = "$3" ]
 }
+typing_area() {   # the typing area's text, through the clipboard, its line breaks shown as "~"
+    xdotool key ctrl+a ctrl+c
+    sleep 0.2
+    xclip -o -selection clipboard 2>/dev/null | tr '\n' '~' || true
+}
 session() {   # session FILE HAND LESSON FONT LEFT TOP RIGHT BOTTOM [SOUND-STUDIO ERROR-TONE]
     python3 - "$@" <<'PY'
 import struct, sys
@@ -129,11 +134,6 @@ start
 w=$(window_named '^Tastora$')
 placed "fresh window" "$w" "5 5 705 505"
 
-typing_area() {   # the typing area's text, through the clipboard, its line breaks shown as "~"
-    xdotool key ctrl+a ctrl+c
-    sleep 0.2
-    xclip -o -selection clipboard 2>/dev/null | tr '\n' '~' || true
-}
 # The start screen comes alive: the hand types the sentence, a character every 180 ms after
 # 0.8 s, then Enter (about 20 s in all).
 xdotool windowfocus --sync "$w"
@@ -188,9 +188,7 @@ xdotool keydown h; sleep 0.8; xdotool keyup h
 xdotool key Down Up
 xdotool type --delay 80 'ä'
 sleep 0.3
-xdotool key ctrl+a ctrl+c
-sleep 0.2
-typed=$(xclip -o -selection clipboard 2>/dev/null || true)
+typed=$(typing_area)
 if command -v xclip >/dev/null; then
     check "typing area holds 'jjxhä' (got '$typed')" [ "$typed" = "jjxhä" ]
 fi
@@ -204,9 +202,7 @@ audible "$work/laut.klv"
 xdotool type --delay 40 'jhg'   # h and g are pressed while j is spoken
 sleep 1.5
 check "spoken keys: j, h, g (heard '$(heard 0 sj sh sg)')" [ "$(heard 0 sj sh sg)" = "sj sh sg" ]
-xdotool key ctrl+a ctrl+c
-sleep 0.2
-typed=$(xclip -o -selection clipboard 2>/dev/null || true)
+typed=$(typing_area)
 check "keys typed while a name is spoken are kept, in order (got '$typed')" [ "$typed" = "jhg" ]
 stop
 # Each mode: sound studio, error tone, the keys typed, what is heard of the recordings named.
