@@ -18,12 +18,12 @@ struct Tutor {
     Tutor(const Tutor&) = delete;
     Tutor& operator=(const Tutor&) = delete;
 
-    int ClientWidth() const { return screenImage.width(); }
-    int ClientHeight() const { return screenImage.height(); }
-    // A client area of the given size, to be drawn anew.
+    int ClientWidth() const { return LogicalSize(screenImage).width(); }
+    int ClientHeight() const { return LogicalSize(screenImage).height(); }
+    // A client area of the given size, to be drawn anew at the pictures' scale.
     void ResizeClient(int width, int height)
     {
-        screenImage = QImage(width, height, QImage::Format_RGB32);
+        screenImage = NewImage(QSize(width, height), resources.scale);
         screen.SetTarget(&screenImage);
     }
 

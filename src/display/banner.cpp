@@ -11,8 +11,9 @@ void DrawBanner(Tutor& tutor)
         return;
     }
     const Rect& page = tutor.layout.rcPageArea;
-    const int x = (tutor.ClientWidth() - banner.width()) / 2;
-    const int y = page.top + (page.bottom - page.top - banner.height()) / 2;
-    tutor.screen.Copy(&banner, 0, 0, banner.width(), banner.height(), x, y);
-    DrawRaisedFrame(tutor.screen, {x, y, x + banner.width(), y + banner.height()});
+    const QSize size = LogicalSize(banner);
+    const int x = (tutor.ClientWidth() - size.width()) / 2;
+    const int y = page.top + (page.bottom - page.top - size.height()) / 2;
+    tutor.screen.Copy(&banner, 0, 0, size.width(), size.height(), x, y);
+    DrawRaisedFrame(tutor.screen, {x, y, x + size.width(), y + size.height()});
 }

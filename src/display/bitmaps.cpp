@@ -63,15 +63,15 @@ void DeleteHandGraphics(Tutor& tutor)
 bool CreateCompositeBM(Tutor& tutor)
 {
     DisplayState& display = tutor.display;
-    display.hbmComposite = QImage(display.hbmKeyboard.size(), QImage::Format_RGB32);
+    const QSize size = LogicalSize(display.hbmKeyboard);
+    display.hbmComposite = NewImage(size, static_cast<int>(display.hbmKeyboard.devicePixelRatio()));
     if (display.hbmComposite.isNull()) {
         tutor.host.ShowMessage("Unable to CreateCompatibleBitmap hbmComposite", "CreateCompositeBM",
                                BoxIcon::Exclamation);
         return false;
     }
     Canvas composite(&display.hbmComposite);
-    return composite.Copy(&display.hbmKeyboard, 0, 0, display.hbmKeyboard.width(),
-                          display.hbmKeyboard.height(), 0, 0);
+    return composite.Copy(&display.hbmKeyboard, 0, 0, size.width(), size.height(), 0, 0);
 }
 
 bool CreateBitMaps(Tutor& tutor)

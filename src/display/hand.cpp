@@ -29,16 +29,17 @@ void DrawHandAtKey(Tutor& tutor, unsigned char ch)
     if (picture.isNull())
         return;
     const Point at = display.ptHandOffset[index];
-    display.rcHand = {at.x, at.y, at.x + picture.width(), at.y + picture.height()};
+    const QSize size = LogicalSize(picture);
+    display.rcHand = {at.x, at.y, at.x + size.width(), at.y + size.height()};
     display.rcHandUnion = UnionRect(display.rcHand, display.rcHome);
-    const int keyboardHeight = display.hbmKeyboard.height();
-    int height = picture.height();
+    const int keyboardHeight = LogicalSize(display.hbmKeyboard).height();
+    int height = size.height();
     if (display.rcHandUnion.bottom > keyboardHeight) {
         display.rcHandUnion.bottom = keyboardHeight;
         height = keyboardHeight - display.rcHand.top;
     }
     Canvas composite(&display.hbmComposite);
-    composite.Copy(&picture, 0, 0, picture.width(), height, at.x, at.y);
+    composite.Copy(&picture, 0, 0, size.width(), height, at.x, at.y);
     ShowComposite(tutor, display.rcHandUnion);
 }
 
@@ -73,6 +74,6 @@ void LiftHand(Tutor& tutor)
 
 void DrawKeyboard(Tutor& tutor)
 {
-    const QImage& composite = tutor.display.hbmComposite;
-    ShowComposite(tutor, {0, 0, composite.width(), composite.height()});
+    const QSize size = LogicalSize(tutor.display.hbmComposite);
+    ShowComposite(tutor, {0, 0, size.width(), size.height()});
 }

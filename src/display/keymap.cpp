@@ -50,8 +50,8 @@ void SetHandOffsets(Tutor& tutor)
     for (int i = 0; i < keys::kCount; ++i)
         display.ptHandOffset[i] = left ? keys::kTable[i].left.offset : keys::kTable[i].right.offset;
     const Point home = display.ptHandOffset[keys::kHome];
-    const QImage& picture = display.hbmHand[keys::kHome];
-    display.rcHome = {home.x, home.y, home.x + picture.width(), home.y + picture.height()};
+    const QSize size = LogicalSize(display.hbmHand[keys::kHome]);
+    display.rcHome = {home.x, home.y, home.x + size.width(), home.y + size.height()};
     display.rcHandUnion = display.rcHome;
     display.rcHand = display.rcHome;
 }

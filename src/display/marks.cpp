@@ -50,7 +50,7 @@ void EraseGuides(Tutor& tutor)
 {
     const Rect& k = tutor.display.rcKeyboard;
     const Rect& home = tutor.display.rcHome;
-    const Rect band{k.left + home.left, k.top, k.left + home.right, k.top + tutor.display.hbmKeyboard.height()};
+    const Rect band{k.left + home.left, k.top, k.left + home.right, k.top + LogicalSize(tutor.display.hbmKeyboard).height()};
     Report(tutor, RestoreFromComposite(tutor, band), "Unable to erase the guides", "EraseGuides");
 }
 

@@ -18,8 +18,9 @@ void UpdateMainWindow(Tutor& tutor)
     CalcScreenLayout(tutor);
     SetKeyRects(tutor);
     tutor.host.MoveTypingArea(display.rcTypingArea);
-    if (!tutor.screen.Copy(&display.hbmComposite, 0, 0, display.hbmComposite.width(),
-                           display.hbmComposite.height(), display.rcKeyboard.left, display.rcKeyboard.top)) {
+    const QSize size = LogicalSize(display.hbmComposite);
+    if (!tutor.screen.Copy(&display.hbmComposite, 0, 0, size.width(), size.height(), display.rcKeyboard.left,
+                           display.rcKeyboard.top)) {
         tutor.host.ShowMessage("Unable to update the keyboard. Insufficient memory?", "UpdateMainWindow",
                                BoxIcon::Exclamation);
         return;

@@ -7,9 +7,17 @@
 #include <algorithm>
 #include <cstdlib>
 
+QImage NewImage(QSize size, int scale)
+{
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
 bool Canvas::Copy(const QImage* src, int sx, int sy, int w, int h, int dx, int dy)
 {
-    if (!target_ || target_->isNull() || !src || src->isNull())
+    if (!target_ || target_->isNull() || !src || src->isNull() ||
+        src->devicePixelRatio() != target_->devicePixelRatio())
         return false;
     // Clip against the source, then against the target, moving both origins together.
     auto clip = [&](int& s, int& d, int& extent, int sourceLimit, int targetLimit) {
@@ -17,17 +25,17 @@ bool Canvas::Copy(const QImage* src, int sx, int sy, int w, int h, int dx, int d
         if (d < 0) { s -= d; extent += d; d = 0; }
         extent = std::min({extent, sourceLimit - s, targetLimit - d});
     };
-    clip(sx, dx, w, src->width(), target_->width());
-    clip(sy, dy, h, src->height(), target_->height());
+    const QSize source = LogicalSize(*src), target = LogicalSize(*target_);
+    clip(sx, dx, w, source.width(), target.width());
+    clip(sy, dy, h, source.height(), target.height());
     if (w <= 0 || h <= 0)
         return true;
-    const QImage source = src->format() == QImage::Format_RGB32
-                              ? *src
-                              : src->convertToFormat(QImage::Format_RGB32);
-    for (int row = 0; row < h; ++row) {
-        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(sy + row)) + sx;
-        auto* to = reinterpret_cast<QRgb*>(target_->scanLine(dy + row)) + dx;
-        std::copy(from, from + w, to);
+    const QImage pixels = src->format() == QImage::Format_RGB32 ? *src : src->convertToFormat(QImage::Format_RGB32);
+    const int s = Scale();
+    for (int row = 0; row < h * s; ++row) {
+        const auto* from = reinterpret_cast<const QRgb*>(pixels.constScanLine(sy * s + row)) + sx * s;
+        auto* to = reinterpret_cast<QRgb*>(target_->scanLine(dy * s + row)) + dx * s;
+        std::copy(from, from + w * s, to);
     }
     Changed(dx, dy, w, h);
     return true;
@@ -46,11 +54,13 @@ void Canvas::Invert(const Rect& rect)
 {
     if (!target_)
         return;
-    const int left = std::max(rect.left, 0), right = std::min(rect.right, target_->width());
-    const int top = std::max(rect.top, 0), bottom = std::min(rect.bottom, target_->height());
-    for (int y = top; y < bottom; ++y) {
+    const QSize size = LogicalSize(*target_);
+    const int left = std::max(rect.left, 0), right = std::min(rect.right, size.width());
+    const int top = std::max(rect.top, 0), bottom = std::min(rect.bottom, size.height());
+    const int s = Scale();
+    for (int y = top * s; y < bottom * s; ++y) {
         auto* line = reinterpret_cast<QRgb*>(target_->scanLine(y));
-        for (int x = left; x < right; ++x)
+        for (int x = left * s; x < right * s; ++x)
             line[x] = line[x] ^ 0x00FFFFFFu;
     }
     if (right > left && bottom > top)
@@ -62,11 +72,17 @@ void Canvas::ThinLine(Point from, Point to, const Pen& pen)
     const int dx = std::abs(to.x - from.x), dy = -std::abs(to.y - from.y);
     const int stepX = from.x < to.x ? 1 : -1, stepY = from.y < to.y ? 1 : -1;
     int error = dx + dy;
+    const int s = Scale();
+    const QRect inside(QPoint(), LogicalSize(*target_));
     Point p = from;
     while (p != to) {
-        if (target_->rect().contains(p.x, p.y)) {
-            auto* pixel = reinterpret_cast<QRgb*>(target_->scanLine(p.y)) + p.x;
-            *pixel = pen.xorMode ? (*pixel ^ (pen.colour & 0x00FFFFFFu)) : (pen.colour | 0xFF000000u);
+        if (inside.contains(p.x, p.y)) {
+            // The pixel's s x s device pixels.
+            for (int y = p.y * s; y < (p.y + 1) * s; ++y) {
+                auto* pixel = reinterpret_cast<QRgb*>(target_->scanLine(y)) + p.x * s;
+                for (int i = 0; i < s; ++i, ++pixel)
+                    *pixel = pen.xorMode ? (*pixel ^ (pen.colour & 0x00FFFFFFu)) : (pen.colour | 0xFF000000u);
+            }
         }
         const int twice = 2 * error;
         if (twice >= dy) { error += dy; p.x += stepX; }

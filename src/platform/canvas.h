@@ -17,8 +17,21 @@ struct Pen {
     bool xorMode = false;   // combine with the target by XOR instead of copying
 };
 
+// An image's size in pixels of the layout: its device pixels over its device pixel ratio.
+inline QSize LogicalSize(const QImage& image)
+{
+    return image.deviceIndependentSize().toSize();
+}
+
+// A new RGB32 image of `size` pixels of the layout, at `scale` device pixels to the pixel.
+QImage NewImage(QSize size, int scale);
+
 // A drawing surface: a target image with a selected text font. Shapes are never
 // antialiased, so inverting or XOR-ing twice restores the pixels exactly.
+//
+// Coordinates are pixels of the layout. An image of device pixel ratio 2 (for a screen of
+// twice the resolution) has two device pixels to the pixel each way: every shape covers
+// the same pixels of the layout as at ratio 1, and text is drawn at the device's resolution.
 class Canvas {
 public:
     explicit Canvas(QImage* target = nullptr) : target_(target) {}
@@ -27,7 +40,7 @@ public:
     QImage* Target() const { return target_; }
 
     // Copies a w x h block of src at (sx, sy) to (dx, dy), clipped to both images.
-    // Fails only when the source or the target is missing.
+    // Fails when the source or the target is missing, or their device pixel ratios differ.
     bool Copy(const QImage* src, int sx, int sy, int w, int h, int dx, int dy);
     void Fill(const Rect& rect, QRgb colour);
     void Invert(const Rect& rect);
@@ -48,6 +61,7 @@ public:
     QRegion TakeChanged() { return std::exchange(changed_, QRegion()); }
 
 private:
+    int Scale() const { return static_cast<int>(target_->devicePixelRatio()); }
     void ThinLine(Point from, Point to, const Pen& pen);
     void Changed(int left, int top, int width, int height) { changed_ += QRect(left, top, width, height); }
 

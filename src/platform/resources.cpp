@@ -39,16 +39,13 @@ const std::string& StringTable::Get(int id) const
     return it == texts_.end() ? kNone : it->second;
 }
 
-// The raw pictures are compiled into this library; naming them keeps the linker from
-// leaving them out.
-static void InitPictures()
-{
-    Q_INIT_RESOURCE(pictures);
-}
+// The pictures' resource file, linked into this library as it is, and known as :/pictures
+// from the start, as a compiled resource is.
+extern "C" const uchar _binary_pictures_rcc_start[];
+static const bool kPicturesRegistered = QResource::registerResource(_binary_pictures_rcc_start);
 
 Resources Resources::BuiltIn()
 {
-    InitPictures();
     Resources resources;
     QDirIterator files(QStringLiteral(":/strings"), QDir::Files);
     while (files.hasNext()) {
@@ -67,6 +64,8 @@ QImage Resources::Picture(std::string_view file) const
     QString name = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())).toLower();
     if (name.endsWith(QStringLiteral(".png")))
         name.chop(4);
+    if (scale != 1)
+        name += QStringLiteral("@%1x").arg(scale);
     const QResource resource(QStringLiteral(":/pictures/") + name + QStringLiteral(".pix"));
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression || resource.size() < 16)
         return {};
@@ -75,7 +74,9 @@ QImage Resources::Picture(std::string_view file) const
     if (header[0] != 0x58495054u || width <= 0 || height <= 0 ||
         resource.size() != 16 + static_cast<qint64>(width) * height * 4)
         return {};
-    return QImage(resource.data() + 16, width, height, width * 4, QImage::Format_RGB32);
+    QImage picture(resource.data() + 16, width, height, width * 4, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
+    return picture;
 }
 
 QByteArray Resources::Recording(std::string_view name) const

@@ -32,8 +32,8 @@ public:
     // The strings of every file in the resource folder :/strings.
     static Resources BuiltIn();
 
-    // A picture by its file name ("keyboard.png"), looked up without regard to case; a
-    // null image when there is none.
+    // A picture by its file name ("keyboard.png"), looked up without regard to case, drawn
+    // for `scale`: its device pixel ratio; a null image when there is none.
     virtual QImage Picture(std::string_view file) const;
 
     // A WAVE recording by its name ("beep", "SA", "S?", "OH-OH"), looked up without regard
@@ -42,4 +42,6 @@ public:
     virtual QByteArray Recording(std::string_view name) const;
 
     StringTable strings;
+    // Device pixels to the pixel of the screen: 1, or 2 for a screen of twice the resolution.
+    int scale = 1;
 };

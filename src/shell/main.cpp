@@ -56,7 +56,9 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
 
-    const Resources resources = Resources::BuiltIn();
+    Resources resources = Resources::BuiltIn();
+    // On a screen of more device pixels to the pixel, the pictures drawn at twice the size.
+    resources.scale = app.devicePixelRatio() > 1 ? 2 : 1;
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(resources.Picture("klvapp.png"))));
     QtHost host(resources);
     Tutor tutor(host, resources);

@@ -49,8 +49,9 @@ void ClientArea::paintEvent(QPaintEvent* event)
         UpdateMainWindow(tutor_);
     }
     QPainter painter(this);
+    const qreal scale = tutor_.screenImage.devicePixelRatio();
     for (const QRect& rect : event->region())
-        painter.drawImage(rect, tutor_.screenImage, rect);
+        painter.drawImage(rect, tutor_.screenImage, QRectF(QPointF(rect.topLeft()) * scale, QSizeF(rect.size()) * scale));
 }
 
 void ClientArea::resizeEvent(QResizeEvent*)

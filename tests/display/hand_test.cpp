@@ -51,6 +51,26 @@ TEST_F(HandTest, AStruckKeyShowsOneHandAndGoingHomeRestoresTheComposite)
     }
 }
 
+TEST_F(HandTest, AtTwiceTheResolutionTheKeyboardShowsTheSamePixelsTwiceAsLarge)
+{
+    const auto strike = [this] {
+        for (unsigned char ch : {'q', '\r', 'p'}) {
+            DrawHandAtKey(tutor, ch);
+            DrawHomeHand(tutor);
+        }
+        DrawHandAtKey(tutor, 'y');
+        return ScreenKeyboard();
+    };
+    const QImage once = strike();
+    resources.scale = 2;
+    resources.doubledPictures = true;
+    Start();
+    const QImage twice = strike();
+    ASSERT_EQ(twice.size(), once.size() * 2);
+    EXPECT_EQ(twice.copy().scaled(once.size()), once) << "the same place at each scale";
+    EXPECT_EQ(twice.copy().scaled(once.size()).scaled(twice.size()), twice) << "every pixel doubled";
+}
+
 TEST_F(HandTest, ACapitalShowsItsSmallLettersPictureAndAKeylessCharacterNothing)
 {
     DrawHandAtKey(tutor, 'A');

@@ -1,4 +1,5 @@
 #include "display/key_table.h"
+#include "platform/canvas.h"
 #include "platform/resources.h"
 
 #include <gtest/gtest.h>
@@ -15,15 +16,19 @@ int Changed(const QImage& picture, const QImage& keyboard, keys::HandPicture pla
     return changed;
 }
 
-TEST(Pictures, KeyboardBannerAndIconsHaveTheirSizes)
+TEST(Pictures, KeyboardBannerAndIconsHaveTheirSizesAtEachScale)
 {
-    const Resources resources;
-    EXPECT_EQ(resources.Picture("keyboard.png").size(), QSize(337, 128));
-    EXPECT_EQ(resources.Picture("KEYBOARD.png").size(), QSize(337, 128)) << "found without regard to case";
-    EXPECT_EQ(resources.Picture("banner.png").size(), QSize(515, 115));
-    EXPECT_FALSE(resources.Picture("klvapp.png").isNull());
-    EXPECT_FALSE(resources.Picture("klvdoc.png").isNull());
-    EXPECT_TRUE(resources.Picture("nothing.png").isNull());
+    for (int scale : {1, 2}) {
+        Resources resources;
+        resources.scale = scale;
+        const QImage keyboard = resources.Picture("KEYBOARD.png");
+        EXPECT_EQ(keyboard.size(), QSize(337, 128) * scale) << "found without regard to case";
+        EXPECT_EQ(keyboard.devicePixelRatio(), scale);
+        EXPECT_EQ(LogicalSize(resources.Picture("banner.png")), QSize(515, 115));
+        EXPECT_EQ(LogicalSize(resources.Picture("klvapp.png")), QSize(64, 64));
+        EXPECT_EQ(LogicalSize(resources.Picture("rhome.png")), LogicalSize(Resources().Picture("rhome.png")));
+        EXPECT_TRUE(resources.Picture("nothing.png").isNull());
+    }
 }
 
 TEST(Pictures, EveryHandPictureIsACutOutOfTheKeyboardWithTheHandOnItsKey)

@@ -9,52 +9,74 @@
 
 namespace {
 
-QImage Pattern()
+// A 40 x 30 pattern at `scale` device pixels to the pixel.
+QImage Pattern(int scale = 1)
 {
     QImage image(40, 30, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, qRgb(x * 6, y * 8, (x * y) & 0xFF));
+    image = image.scaled(image.size() * scale);
+    image.setDevicePixelRatio(scale);
     return image;
 }
 
 // Only what was drawn is shown again: every pixel an operation changes lies in the region
-// the canvas reports as changed.
-TEST(Canvas, EveryChangedPixelIsReportedAsChanged)
+// the canvas reports as changed. At twice the resolution, shapes cover the same pixels of
+// the layout as at the plain one (text and round pens are drawn finer).
+TEST(Canvas, EveryChangedPixelIsReportedAsChangedAtEachScale)
 {
-    const QImage stamp = Pattern().copy(0, 0, 12, 9);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setBold(true);
     font.setPixelSize(26);
-    const std::vector<std::pair<const char*, std::function<void(Canvas&)>>> operations{
-        {"copy, clipped", [&](Canvas& c) { c.Copy(&stamp, 0, 0, 12, 9, 33, -4); }},
-        {"fill", [](Canvas& c) { c.Fill({3, 4, 9, 7}, qRgb(1, 2, 3)); }},
-        {"invert, clipped", [](Canvas& c) { c.Invert({-5, 20, 8, 40}); }},
-        {"thin line", [](Canvas& c) { c.Line({2, 28}, {37, 3}, Pen{1, qRgb(255, 0, 0)}); }},
-        {"wide xor line", [](Canvas& c) { c.Line({10, 10}, {30, 12}, Pen{4, qRgb(0, 255, 0), true}); }},
-        {"dot", [](Canvas& c) { c.Line({20, 15}, {20, 15}, Pen{20, qRgb(191, 191, 191), true}); }},
-        {"text", [&](Canvas& c) {
+    struct Operation {
+        const char* what;
+        bool sameAtEachScale;
+        std::function<void(Canvas&, const QImage& stamp)> draw;
+    };
+    const std::vector<Operation> operations{
+        {"copy, clipped", true, [](Canvas& c, const QImage& stamp) { c.Copy(&stamp, 0, 0, 12, 9, 33, -4); }},
+        {"fill", true, [](Canvas& c, const QImage&) { c.Fill({3, 4, 9, 7}, qRgb(1, 2, 3)); }},
+        {"invert, clipped", true, [](Canvas& c, const QImage&) { c.Invert({-5, 20, 8, 40}); }},
+        {"thin line", true, [](Canvas& c, const QImage&) { c.Line({2, 28}, {37, 3}, Pen{1, qRgb(255, 0, 0)}); }},
+        {"thin xor line, clipped", true,
+         [](Canvas& c, const QImage&) { c.Line({-3, 5}, {45, 9}, Pen{1, qRgb(0, 255, 0), true}); }},
+        {"wide xor line", false,
+         [](Canvas& c, const QImage&) { c.Line({10, 10}, {30, 12}, Pen{4, qRgb(0, 255, 0), true}); }},
+        {"dot", false, [](Canvas& c, const QImage&) { c.Line({20, 15}, {20, 15}, Pen{20, qRgb(191, 191, 191), true}); }},
+        {"text", false, [&](Canvas& c, const QImage&) {
              c.SetFont(font);
              c.Text(1, 0, "Ägypten, für Wolf");
          }},
     };
-    for (const auto& [what, draw] : operations) {
-        QImage image = Pattern();
-        const QImage before = image;
-        Canvas canvas(&image);
-        draw(canvas);
-        const QRegion changed = canvas.TakeChanged();
-        int differing = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (image.pixel(x, y) != before.pixel(x, y)) {
-                    ++differing;
-                    EXPECT_TRUE(changed.contains(QPoint(x, y))) << what << " at " << x << "," << y;
+    for (const Operation& operation : operations) {
+        std::vector<QImage> drawn;
+        for (int scale : {1, 2}) {
+            const QImage stamp = Pattern(scale).copy(0, 0, 12 * scale, 9 * scale);
+            QImage image = Pattern(scale);
+            const QImage before = image;
+            Canvas canvas(&image);
+            operation.draw(canvas, stamp);
+            const QRegion changed = canvas.TakeChanged();
+            int differing = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (image.pixel(x, y) != before.pixel(x, y)) {
+                        ++differing;
+                        EXPECT_TRUE(changed.contains(QPoint(x / scale, y / scale)))
+                            << operation.what << " at " << x << "," << y << ", scale " << scale;
+                    }
                 }
             }
+            EXPECT_GT(differing, 0) << operation.what;
+            EXPECT_TRUE(canvas.TakeChanged().isEmpty()) << operation.what << ": taken once";
+            drawn.push_back(image);
         }
-        EXPECT_GT(differing, 0) << what;
-        EXPECT_TRUE(canvas.TakeChanged().isEmpty()) << what << ": taken once";
+        if (operation.sameAtEachScale) {
+            QImage doubled = drawn[0].scaled(drawn[1].size());
+            doubled.setDevicePixelRatio(2);
+            EXPECT_EQ(drawn[1], doubled) << operation.what;
+        }
     }
 }
 

@@ -26,7 +26,14 @@ inline void PrintTo(const Rect& rect, std::ostream* out)
 struct TestResources : Resources {
     QImage Picture(std::string_view file) const override
     {
-        return missing.contains(std::string(file)) ? QImage() : Resources::Picture(file);
+        if (missing.contains(std::string(file)))
+            return {};
+        if (scale == 1 || !doubledPictures)
+            return Resources::Picture(file);
+        QImage picture = Resources().Picture(file);
+        picture = picture.scaled(picture.size() * scale);
+        picture.setDevicePixelRatio(scale);
+        return picture;
     }
     // With `namedRecordings`, a recording is its own name, so that what was played reads plainly.
     QByteArray Recording(std::string_view name) const override
@@ -37,6 +44,9 @@ struct TestResources : Resources {
                                : Resources::Recording(name);
     }
     bool namedRecordings = false;
+    // Pictures at a larger scale are those of scale 1 enlarged, so that a screen drawn at
+    // that scale can be compared with one drawn at scale 1.
+    bool doubledPictures = false;
     std::set<std::string> missing;
 };
 
@@ -53,7 +63,8 @@ protected:
     // A screen area as an image, for comparing before and after.
     QImage Area(const Rect& rect) const
     {
-        return tutor.screenImage.copy(rect.left, rect.top, rect.width(), rect.height());
+        const int s = static_cast<int>(tutor.screenImage.devicePixelRatio());
+        return tutor.screenImage.copy(rect.left * s, rect.top * s, rect.width() * s, rect.height() * s);
     }
     // The keyboard picture's pixels of a client rectangle over the keyboard.
     QImage KeyboardArea(const Rect& rect) const;

@@ -50,13 +50,6 @@ void DrawColourRule(QPainter& painter, const QRectF& rule)
         painter.fillRect(QRectF(rule.left() + i * width, rule.top(), width, rule.height()), colours[i].darker(115));
 }
 
-QImage BlankImage(QSize size, const QColor& colour)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
 // A transparent square; the icon theme's icons lie on any ground.
 QImage ClearImage(int size)
 {
@@ -93,9 +86,9 @@ void PaintDocIcon(QPainter& painter)
 
 }  // namespace
 
-QImage DrawBanner()
+QImage DrawBanner(int scale)
 {
-    QImage image = BlankImage(kBannerSize, Qt::white);
+    QImage image = BlankImage(kBannerSize, Qt::white, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -103,7 +96,7 @@ QImage DrawBanner()
     QLinearGradient background(0, 0, 0, kBannerSize.height());
     background.setColorAt(0, QColor(255, 252, 240));
     background.setColorAt(1, QColor(244, 232, 206));
-    painter.fillRect(image.rect(), background);
+    painter.fillRect(QRect(QPoint(), kBannerSize), background);
 
     DrawKeycap(painter, QRectF(22, 18, 76, 76));
 
@@ -122,23 +115,23 @@ QImage DrawBanner()
     return image;
 }
 
-QImage DrawAppIcon()
+QImage DrawAppIcon(int scale)
 {
-    QImage image = BlankImage(kIconSize, Qt::white);
+    QImage image = BlankImage(kIconSize, Qt::white, scale);
     QPainter painter(&image);
     DrawKeycap(painter, QRectF(QPointF(0, 0), kIconSize));
     return image;
 }
 
-QImage DrawDocIcon()
+QImage DrawDocIcon(int scale)
 {
-    QImage image = BlankImage(kIconSize, Qt::white);
+    QImage image = BlankImage(kIconSize, Qt::white, scale);
     QPainter painter(&image);
     PaintDocIcon(painter);
     return image;
 }
 
-QImage DrawAppIcon(int size)
+QImage ThemeAppIcon(int size)
 {
     QImage image = ClearImage(size);
     QPainter painter(&image);
@@ -148,7 +141,7 @@ QImage DrawAppIcon(int size)
     return image;
 }
 
-QImage DrawDocIcon(int size)
+QImage ThemeDocIcon(int size)
 {
     QImage image = ClearImage(size);
     QPainter painter(&image);

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QImage>
 
+#include <cmath>
 #include <iostream>
 #include <vector>
 #include <string>
@@ -55,6 +56,8 @@ public:
         }
         return image.convertToFormat(QImage::Format_ARGB32);
     }
+
+    const QDir& dir() const { return dir_; }
 
 private:
     QDir dir_;
@@ -149,6 +152,40 @@ void CheckThemeIcon(Checker& checker, const std::string& file, int size)
         checker.Fault(file, "the middle is not opaque");
 }
 
+// How far, on average over all pixels and channels, two pictures of one size differ.
+double MeanDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// Every picture at scale 1 has its twin at each other scale: as many times the size, and
+// made small again, nearly the same picture (drawn in the same place, not a part of it).
+void CheckScales(Checker& checker)
+{
+    constexpr double kMostDifference = 8;
+    for (const QString& name : checker.dir().entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name)) {
+        if (name.contains(u'@'))
+            continue;
+        const QImage picture(checker.dir().filePath(name));
+        for (int scale : kScales) {
+            const std::string file = ScaledFile(name, scale).toStdString();
+            const QImage scaled = checker.Load(file, picture.size() * scale);
+            if (scaled.isNull() || scale == 1)
+                continue;
+            const QImage small = scaled.scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            if (const double difference = MeanDifference(small, picture.convertToFormat(QImage::Format_RGB32));
+                difference > kMostDifference)
+                checker.Fault(file, "differs from its picture at scale 1 by " + std::to_string(difference));
+        }
+    }
+}
+
 }  // namespace
 
 int CheckPictures(const QString& directory)
@@ -168,6 +205,7 @@ int CheckPictures(const QString& directory)
     for (int size : kThemeIconSizes)
         for (const char* name : {kAppIconName, kDocIconName})
             CheckThemeIcon(checker, ThemeIconFile(name, size).toStdString(), size);
+    CheckScales(checker);
     return checker.faults();
 }
 

@@ -1,5 +1,7 @@
 #include "hand_paint.h"
 
+#include "picture_files.h"
+
 #include "display/key_table.h"
 
 #include <QLinearGradient>
@@ -145,8 +147,7 @@ QImage HandPicture(const QImage& keyboard, bool leftHand, int keyIndex)
 {
     const keys::HandPicture& spot = leftHand ? keys::kTable[keyIndex].left : keys::kTable[keyIndex].right;
     const QRect place(spot.offset.x, spot.offset.y, spot.size.width, spot.size.height);
-    QImage picture(place.size(), QImage::Format_RGB32);
-    picture.fill(Qt::white);
+    QImage picture = BlankImage(place.size(), Qt::white, static_cast<int>(keyboard.devicePixelRatio()));
     QPainter painter(&picture);
     painter.translate(-place.topLeft());
     painter.drawImage(0, 0, keyboard);

@@ -2,6 +2,7 @@
 
 #include "columns.h"
 #include "fonts.h"
+#include "picture_files.h"
 
 #include "display/key_table.h"
 
@@ -169,10 +170,9 @@ void DrawSymbol(QPainter& painter, const QRect& face, Symbol symbol)
 
 }  // namespace
 
-QImage DrawKeyboard()
+QImage DrawKeyboard(int scale)
 {
-    QImage image(keys::kKeyboardWidth, keys::kKeyboardHeight, QImage::Format_RGB32);
-    image.fill(kSurround);
+    QImage image = BlankImage(QSize(keys::kKeyboardWidth, keys::kKeyboardHeight), kSurround, scale);
     QPainter painter(&image);
 
     for (const PlainKey& key : PlainKeys())

@@ -6,8 +6,9 @@
 
 namespace picgen {
 
-// The German typewriter keyboard, keys::kKeyboardWidth x keys::kKeyboardHeight.
-QImage DrawKeyboard();
+// The German typewriter keyboard, keys::kKeyboardWidth x keys::kKeyboardHeight, drawn at
+// `scale` device pixels to the pixel (the image's device pixel ratio).
+QImage DrawKeyboard(int scale = 1);
 
 // The lettered top face of key index 0..42, as the key table has it.
 QRect KeyFace(int keyIndex);

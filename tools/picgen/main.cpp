@@ -1,7 +1,7 @@
 // picgen: draws Tastora's pictures from code.
 //   picgen OUTDIR           writes the keyboard, the hand pictures of both hands, the banner
-//                           and the icons into OUTDIR as PNG files, and the desktop's
-//                           icons in all sizes into OUTDIR/icons
+//                           and the icons into OUTDIR as PNG files, each at every scale,
+//                           and the desktop's icons in all sizes into OUTDIR/icons
 //   picgen --check OUTDIR   checks the pictures in OUTDIR
 // Same code, same pixels: nothing depends on time or chance.
 
@@ -29,14 +29,22 @@ void Save(const QImage& image, const QDir& dir, const QString& file)
         throw std::runtime_error("cannot write " + dir.filePath(file).toStdString());
 }
 
-// Every hand picture of one hand; the key index without a picture has no file name.
-void WriteHandPictures(const QImage& keyboard, const QDir& dir, bool leftHand)
+// The program's pictures at one scale.
+void WritePictures(const QDir& dir, int scale)
 {
-    for (int index = 0; index < keys::kCount; ++index) {
-        const std::string file = keys::HandPictureFile(leftHand, index);
-        if (!file.empty())
-            Save(picgen::HandPicture(keyboard, leftHand, index), dir, QString::fromStdString(file));
-    }
+    const auto save = [&](const QImage& image, const QString& file) {
+        Save(image, dir, picgen::ScaledFile(file, scale));
+    };
+    const QImage keyboard = picgen::DrawKeyboard(scale);
+    save(keyboard, picgen::kKeyboardFile);
+    // Every hand picture of both hands; the key index without a picture has no file name.
+    for (bool leftHand : {true, false})
+        for (int index = 0; index < keys::kCount; ++index)
+            if (const std::string file = keys::HandPictureFile(leftHand, index); !file.empty())
+                save(picgen::HandPicture(keyboard, leftHand, index), QString::fromStdString(file));
+    save(picgen::DrawBanner(scale), picgen::kBannerFile);
+    save(picgen::DrawAppIcon(scale), picgen::kAppIconFile);
+    save(picgen::DrawDocIcon(scale), picgen::kDocIconFile);
 }
 
 void WritePictures(const QString& directory)
@@ -44,18 +52,13 @@ void WritePictures(const QString& directory)
     const QDir dir(directory);
     if (!dir.mkpath(QStringLiteral(".")))
         throw std::runtime_error("cannot make the folder " + directory.toStdString());
-    const QImage keyboard = picgen::DrawKeyboard();
-    Save(keyboard, dir, picgen::kKeyboardFile);
-    WriteHandPictures(keyboard, dir, true);
-    WriteHandPictures(keyboard, dir, false);
-    Save(picgen::DrawBanner(), dir, picgen::kBannerFile);
-    Save(picgen::DrawAppIcon(), dir, picgen::kAppIconFile);
-    Save(picgen::DrawDocIcon(), dir, picgen::kDocIconFile);
+    for (int scale : picgen::kScales)
+        WritePictures(dir, scale);
     if (!dir.mkpath(QString::fromLatin1(picgen::kIconFolder)))
         throw std::runtime_error("cannot make the folder " + dir.filePath(picgen::kIconFolder).toStdString());
     for (int size : picgen::kThemeIconSizes) {
-        Save(picgen::DrawAppIcon(size), dir, picgen::ThemeIconFile(picgen::kAppIconName, size));
-        Save(picgen::DrawDocIcon(size), dir, picgen::ThemeIconFile(picgen::kDocIconName, size));
+        Save(picgen::ThemeAppIcon(size), dir, picgen::ThemeIconFile(picgen::kAppIconName, size));
+        Save(picgen::ThemeDocIcon(size), dir, picgen::ThemeIconFile(picgen::kDocIconName, size));
     }
 }
 

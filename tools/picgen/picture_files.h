@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -22,6 +24,24 @@ inline constexpr char kIconFolder[] = "icons";
 inline constexpr char kAppIconName[] = "tastora";
 inline constexpr char kDocIconName[] = "application-x-tastora-session";
 inline constexpr std::array kThemeIconSizes{16, 22, 24, 32, 48, 64, 128, 256};
+
+// Every picture the program shows is drawn at these scales, for screens of that many device
+// pixels to the pixel; the file of scale 2 is NAME@2x.png.
+inline constexpr std::array kScales{1, 2};
+
+inline QString ScaledFile(const QString& file, int scale)
+{
+    return scale == 1 ? file : file.chopped(4) + QStringLiteral("@%1x.png").arg(scale);
+}
+
+// A picture of `size` pixels in one colour, to be drawn on at `scale` device pixels to the pixel.
+inline QImage BlankImage(QSize size, const QColor& colour, int scale = 1)
+{
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(colour);
+    return image;
+}
 
 inline QString ThemeIconFile(const char* name, int size)
 {
