@@ -26,13 +26,13 @@ constexpr Control kPrinting[] = {
 
 void Printing::Setup()
 {
-    QPageSetupDialog dialog(&printer_, mainWindow_);
+    QPageSetupDialog dialog(&Printer(), mainWindow_);
     dialog.exec();
 }
 
 void Printing::PrintTypedText(const QString& text)
 {
-    QPrintDialog choose(&printer_, mainWindow_);
+    QPrintDialog choose(&Printer(), mainWindow_);
     choose.setOption(QAbstractPrintDialog::PrintPageRange, false);
     choose.setOption(QAbstractPrintDialog::PrintSelection, false);
     if (choose.exec() != QDialog::Accepted)
@@ -52,15 +52,16 @@ void Printing::PrintTypedText(const QString& text)
 bool Printing::PrintPages(const QString& text, const std::function<bool()>& aborted)
 {
     QPainter painter;
-    if (!painter.begin(&printer_))
+    QPrinter& printer = Printer();
+    if (!painter.begin(&printer))
         return false;
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(12);
     painter.setFont(font);
-    const QFontMetrics metrics(font, &printer_);
+    const QFontMetrics metrics(font, &printer);
     const int lineHeight = metrics.height() + metrics.leading();
-    const int left = printer_.resolution();
-    const int top = printer_.resolution() * 3 / 2;
+    const int left = printer.resolution();
+    const int top = printer.resolution() * 3 / 2;
     const int printable = painter.device()->width() - 2 * left;
     const int pageHeight = painter.device()->height();
     // The typing area's line breaks as the line rule knows them.
@@ -72,7 +73,7 @@ bool Printing::PrintPages(const QString& text, const std::function<bool()>& abor
     do {
         y += lineHeight;
         if (y > pageHeight - top - lineHeight) {
-            if (!printer_.newPage()) {
+            if (!printer.newPage()) {
                 painter.end();
                 return false;
             }

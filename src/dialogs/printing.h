@@ -3,13 +3,16 @@
 #include <QPrinter>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
 namespace dialogs {
 
 // Printing the typing area's text. One printer for the whole run, so the printer chosen once
-// stays chosen; Qt's print dialog also offers printing into a PDF file.
+// stays chosen; Qt's print dialog also offers printing into a PDF file. The printer is made
+// when it is first needed: that loads the printing system, which a run without printing
+// does without.
 class Printing {
 public:
     explicit Printing(QWidget* mainWindow) : mainWindow_(mainWindow) {}
@@ -24,11 +27,16 @@ public:
     // when the learner or the printer stopped it.
     bool PrintPages(const QString& text, const std::function<bool()>& aborted);
 
-    QPrinter& Printer() { return printer_; }
+    QPrinter& Printer()
+    {
+        if (!printer_)
+            printer_.emplace();
+        return *printer_;
+    }
 
 private:
     QWidget* mainWindow_;
-    QPrinter printer_;
+    std::optional<QPrinter> printer_;
 };
 
 }  // namespace dialogs

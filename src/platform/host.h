@@ -26,6 +26,9 @@ class Host {
 public:
     virtual ~Host() = default;
 
+    // Starts readying the sound device, so that the first sound comes without delay; a sound
+    // played before it is ready waits for it.
+    virtual void PrepareSound() {}
     // The short default beep.
     virtual void Beep() = 0;
     // Plays a WAVE recording, replacing the sound playing; with `wait`, returns when it has

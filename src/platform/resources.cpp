@@ -1,12 +1,16 @@
 #include "platform/resources.h"
 
 #include "platform/cp1252.h"
+#include "platform/picture_pack.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QResource>
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <cstring>
 
 void StringTable::AddSource(std::string_view utf8)
 {
@@ -39,10 +43,8 @@ const std::string& StringTable::Get(int id) const
     return it == texts_.end() ? kNone : it->second;
 }
 
-// The pictures' resource file, linked into this library as it is, and known as :/pictures
-// from the start, as a compiled resource is.
-extern "C" const uchar _binary_pictures_rcc_start[];
-static const bool kPicturesRegistered = QResource::registerResource(_binary_pictures_rcc_start);
+// The pictures, linked into this library as picpack packed them.
+extern "C" const unsigned char tastora_pictures[], tastora_pictures_end[];
 
 Resources Resources::BuiltIn()
 {
@@ -60,21 +62,29 @@ Resources Resources::BuiltIn()
 
 QImage Resources::Picture(std::string_view file) const
 {
-    // Pictures are stored raw: a header "TPIX", width, height, 0, then the RGB32 rows.
-    QString name = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())).toLower();
-    if (name.endsWith(QStringLiteral(".png")))
-        name.chop(4);
+    std::string name(file);
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (name.ends_with(".png"))
+        name.resize(name.size() - 4);
     if (scale != 1)
-        name += QStringLiteral("@%1x").arg(scale);
-    const QResource resource(QStringLiteral(":/pictures/") + name + QStringLiteral(".pix"));
-    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression || resource.size() < 16)
+        name += "@" + std::to_string(scale) + "x";
+    using picture_pack::Entry;
+    const auto size = static_cast<std::size_t>(tastora_pictures_end - tastora_pictures);
+    const auto* header = reinterpret_cast<const picture_pack::Header*>(tastora_pictures);
+    if (size < sizeof *header || header->magic != picture_pack::kMagic ||
+        header->count > (size - sizeof *header) / sizeof(Entry))
         return {};
-    const auto* header = reinterpret_cast<const quint32*>(resource.data());
-    const int width = static_cast<int>(header[1]), height = static_cast<int>(header[2]);
-    if (header[0] != 0x58495054u || width <= 0 || height <= 0 ||
-        resource.size() != 16 + static_cast<qint64>(width) * height * 4)
+    const auto* first = reinterpret_cast<const Entry*>(header + 1);
+    const auto* last = first + header->count;
+    const auto* entry = std::lower_bound(first, last, name, [](const Entry& e, const std::string& n) {
+        return std::strncmp(e.name, n.c_str(), sizeof e.name) < 0;
+    });
+    if (entry == last || std::strncmp(entry->name, name.c_str(), sizeof entry->name) != 0 || entry->width == 0 ||
+        entry->height == 0 || entry->offset % 4 != 0 || entry->offset > size ||
+        (size - entry->offset) / 4 / entry->width < entry->height)
         return {};
-    QImage picture(resource.data() + 16, width, height, width * 4, QImage::Format_RGB32);
+    QImage picture(tastora_pictures + entry->offset, static_cast<int>(entry->width), static_cast<int>(entry->height),
+                   static_cast<qsizetype>(entry->width) * 4, QImage::Format_RGB32);
     picture.setDevicePixelRatio(scale);
     return picture;
 }

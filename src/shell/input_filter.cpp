@@ -76,10 +76,16 @@ bool InputFilter::ForMainWindow(QObject* watched) const
 bool InputFilter::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        // The first sounds follow the learner's first keys and clicks; a run that only shows
+        // the start screen never loads the sound system.
+        tutor_.host.PrepareSound();
+        return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         if (!ForMainWindow(watched))
             return false;
+        tutor_.host.PrepareSound();
         if (SendAsPlainKey(watched, static_cast<const QKeyEvent&>(*event)))
             return true;
         if (event->type() == QEvent::KeyPress)

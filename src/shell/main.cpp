@@ -10,7 +10,6 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QScreen>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -76,7 +75,5 @@ int main(int argc, char* argv[])
         return 1;
     window.Place();
     window.show();
-    // Finding the sound device takes a while: not before the window is up.
-    QTimer::singleShot(0, [&host] { host.OpenSound(); });
     return QApplication::exec();
 }

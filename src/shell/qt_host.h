@@ -19,7 +19,7 @@ public:
     explicit QtHost(const Resources& resources) : beep_(resources.Recording("beep")) {}
 
     // Starts opening the sound device, so that the first sound is not late.
-    void OpenSound() { sound_.OpenInBackground(); }
+    void PrepareSound() override { sound_.OpenInBackground(); }
     void Attach(MainWindow* window) { window_ = window; }
 
     void Beep() override;

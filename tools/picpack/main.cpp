@@ -1,27 +1,23 @@
-// picpack INDIR OUTDIR: turns every PNG of INDIR into a raw picture OUTDIR/NAME.pix (a 16-byte
-// header "TPIX", width, height, 0 as 32-bit little-endian numbers, then the RGB32 rows) and
-// writes OUTDIR/pictures.qrc listing them. The program maps raw pictures without decoding.
+// picpack INDIR PACK: packs every PNG of INDIR into one file PACK that the program takes in
+// unchanged: a table of contents and the pictures' RGB32 rows (platform/picture_pack.h).
+#include "platform/picture_pack.h"
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QTextStream>
 
 #include <cstdio>
+#include <cstring>
+#include <map>
+#include <vector>
 
 namespace {
 
-bool Pack(const QString& png, const QString& pix)
+std::uint32_t Aligned(qsizetype offset)
 {
-    const QImage image = QImage(png).convertToFormat(QImage::Format_RGB32);
-    QFile out(pix);
-    if (image.isNull() || !out.open(QIODevice::WriteOnly))
-        return false;
-    const quint32 header[4] = {0x58495054u, static_cast<quint32>(image.width()), static_cast<quint32>(image.height()), 0};
-    out.write(reinterpret_cast<const char*>(header), sizeof header);
-    for (int y = 0; y < image.height(); ++y)
-        out.write(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 4);
-    return out.error() == QFile::NoError;
+    const auto a = picture_pack::kAlignment;
+    return static_cast<std::uint32_t>((offset + a - 1) / a * a);
 }
 
 }  // namespace
@@ -29,27 +25,45 @@ bool Pack(const QString& png, const QString& pix)
 int main(int argc, char* argv[])
 {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: picpack INDIR OUTDIR\n");
+        std::fprintf(stderr, "usage: picpack INDIR PACK\n");
         return 2;
     }
     QGuiApplication::setAttribute(Qt::AA_PluginApplication);
     const QDir in(QString::fromLocal8Bit(argv[1]));
-    const QDir out(QString::fromLocal8Bit(argv[2]));
-    QFile qrc(out.filePath(QStringLiteral("pictures.qrc")));
-    if (!out.mkpath(QStringLiteral(".")) || !qrc.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        std::fprintf(stderr, "picpack: cannot write into %s\n", argv[2]);
-        return 1;
-    }
-    QTextStream list(&qrc);
-    list << "<RCC>\n  <qresource prefix=\"/pictures\">\n";
-    for (const QString& name : in.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name)) {
-        const QString pix = name.chopped(4) + QStringLiteral(".pix");
-        if (!Pack(in.filePath(name), out.filePath(pix))) {
-            std::fprintf(stderr, "picpack: cannot pack %s\n", qPrintable(name));
+    // Sorted as the program searches: by the bytes of the names in small letters.
+    std::map<QByteArray, QString> files;
+    for (const QString& file : in.entryList({QStringLiteral("*.png")}, QDir::Files))
+        files[file.chopped(4).toLower().toUtf8()] = file;
+    std::vector<QImage> images;
+    std::vector<picture_pack::Entry> entries;
+    qsizetype offset = sizeof(picture_pack::Header) + files.size() * sizeof(picture_pack::Entry);
+    for (const auto& [name, file] : files) {
+        images.push_back(QImage(in.filePath(file)).convertToFormat(QImage::Format_RGB32));
+        const QImage& image = images.back();
+        picture_pack::Entry entry{};
+        if (image.isNull() || name.size() >= qsizetype(sizeof entry.name)) {
+            std::fprintf(stderr, "picpack: cannot pack %s\n", qPrintable(file));
             return 1;
         }
-        list << "    <file>" << pix << "</file>\n";
+        std::memcpy(entry.name, name.constData(), name.size());
+        entry.offset = Aligned(offset);
+        entry.width = image.width();
+        entry.height = image.height();
+        entries.push_back(entry);
+        offset = entry.offset + image.sizeInBytes();
     }
-    list << "  </qresource>\n</RCC>\n";
-    return 0;
+    QFile pack(QString::fromLocal8Bit(argv[2]));
+    if (!pack.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "picpack: cannot write %s\n", argv[2]);
+        return 1;
+    }
+    const picture_pack::Header header{picture_pack::kMagic, static_cast<std::uint32_t>(entries.size())};
+    pack.write(reinterpret_cast<const char*>(&header), sizeof header);
+    pack.write(reinterpret_cast<const char*>(entries.data()), qsizetype(entries.size() * sizeof(picture_pack::Entry)));
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        pack.write(QByteArray(entries[i].offset - pack.pos(), '\0'));
+        for (int y = 0; y < images[i].height(); ++y)
+            pack.write(reinterpret_cast<const char*>(images[i].constScanLine(y)), images[i].width() * 4);
+    }
+    return pack.error() == QFile::NoError && pack.flush() ? 0 : 1;
 }
