@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # cmake --install puts every file where the desktop looks for it: the program, the desktop
-# entry, the MIME type, the metainfo and both icons in every size of the icon theme.
+# entry, the MIME type, the metainfo and both icons in every size of the icon theme; the
+# manual page and the package's documents where man and Debian look for them.
 # Usage: install_tree.sh CMAKE BUILD_DIR
 set -euo pipefail
 root=$(mktemp -d)
@@ -9,9 +10,12 @@ trap 'rm -rf "$root"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 [ -x "$root/usr/bin/tastora" ] || fail "no program in bin"
-for file in applications/tastora.desktop mime/packages/tastora.xml metainfo/io.tastora.tastora.metainfo.xml; do
+for file in applications/tastora.desktop mime/packages/tastora.xml metainfo/io.tastora.tastora.metainfo.xml \
+            doc/tastora/copyright; do
     [ -s "$root/usr/share/$file" ] || fail "no share/$file"
 done
+gzip -t "$root/usr/share/doc/tastora/changelog.Debian.gz" || fail "no changelog"
+zgrep -q '"Tastora [0-9]' "$root/usr/share/man/man1/tastora.1.gz" || fail "no manual page with the version"
 for size in 16 22 24 32 48 64 128 256; do
     for icon in apps/tastora mimetypes/application-x-tastora-session; do
         file=$root/usr/share/icons/hicolor/${size}x${size}/$icon.png
@@ -19,7 +23,7 @@ for size in 16 22 24 32 48 64 128 256; do
         [ "$got" = "${size}x$size srgba" ] || fail "$icon at $size: '$got'"
     done
 done
-[ "$(find "$root" -type f | wc -l)" = 20 ] || fail "unexpected files: $(find "$root" -type f)"
+[ "$(find "$root" -type f | wc -l)" = 23 ] || fail "unexpected files: $(find "$root" -type f)"
 # The desktop opens a session file with the program: its type is known, and the program is
 # the one that opens it.
 share=$root/usr/share
@@ -29,5 +33,5 @@ touch "$root/kurs.KLV"
 export XDG_DATA_DIRS=$share XDG_DATA_HOME=$root/home
 [ "$(xdg-mime query filetype "$root/kurs.KLV" 2>/dev/null)" = application/x-tastora-session ] || fail "*.KLV has no type"
 [ "$(xdg-mime query default application/x-tastora-session)" = tastora.desktop ] || fail "not opened by Tastora"
-[ "$failures" = 0 ] && echo "20 files installed; session files open with tastora.desktop"
+[ "$failures" = 0 ] && echo "23 files installed; session files open with tastora.desktop"
 exit $((failures > 0))

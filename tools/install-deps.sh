@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Tastora needs to build and run; with --test also those
-# its tests need. Packages already present are not fetched again.
+# Installs the Debian 12 packages Tastora needs to build (its test programs too), run and
+# package (cpack's DEB generator finds the libraries with file and dpkg-shlibdeps); with
+# --test also those running the tests needs. Packages already present are not fetched again.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libsdl2-dev fonts-liberation2)
+packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libsdl2-dev fonts-liberation2 libgtest-dev dpkg-dev file)
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(libgtest-dev xvfb xdotool x11-xkb-utils x11-utils xclip imagemagick openbox poppler-utils xdg-utils
+    packages+=(xvfb xdotool x11-xkb-utils x11-utils xclip imagemagick openbox poppler-utils xdg-utils
                desktop-file-utils appstream shared-mime-info)
 fi
 
