@@ -26,12 +26,14 @@ constexpr Control kPrinting[] = {
 
 void Printing::Setup()
 {
+    SpeakGerman();
     QPageSetupDialog dialog(&Printer(), mainWindow_);
     dialog.exec();
 }
 
 void Printing::PrintTypedText(const QString& text)
 {
+    SpeakGerman();
     QPrintDialog choose(&Printer(), mainWindow_);
     choose.setOption(QAbstractPrintDialog::PrintPageRange, false);
     choose.setOption(QAbstractPrintDialog::PrintSelection, false);

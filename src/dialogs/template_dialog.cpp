@@ -4,12 +4,16 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTranslator>
 
 namespace dialogs {
 
@@ -143,6 +147,18 @@ void CenterDialog(QDialog& dialog)
     const QRect area = screen->geometry();
     const QSize size = dialog.frameGeometry().size();
     dialog.move(area.x() + area.width() / 2 - size.width() / 2, area.y() + area.height() / 2 - size.height() / 2);
+}
+
+void SpeakGerman()
+{
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
+    auto* german = new QTranslator(QCoreApplication::instance());
+    if (german->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(german);
 }
 
 }  // namespace dialogs

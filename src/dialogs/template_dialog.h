@@ -61,4 +61,8 @@ void Populate(QWidget& parent, std::span<const Control> controls, const std::fun
 // Centres a dialog on the screen.
 void CenterDialog(QDialog& dialog);
 
+// Qt's own dialogs and buttons speak German: their translation is loaded before the first
+// of them opens, not at start.
+void SpeakGerman();
+
 }  // namespace dialogs

@@ -2,35 +2,18 @@
 
 #include "dialogs/notices.h"
 #include "dialogs/save_session_dialog.h"
+#include "dialogs/template_dialog.h"
 #include "platform/cp1252.h"
 #include "shell/main_window.h"
 
 #include <QFile>
-#include <QCoreApplication>
 #include <QFileDialog>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QThread>
-#include <QTranslator>
 
 namespace {
-
-// Qt's own dialogs speak German: their translation is loaded before the first one opens,
-// not at start.
-void SpeakGerman()
-{
-    static bool loaded = false;
-    if (loaded)
-        return;
-    loaded = true;
-    auto* german = new QTranslator(QCoreApplication::instance());
-    if (german->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(german);
-}
 
 std::string LocalPath(const QString& path)
 {
@@ -41,7 +24,7 @@ std::string LocalPath(const QString& path)
 // The session file dialog: "KLVType files (*.klv)", matching .klv in any letter case.
 std::string ChooseSessionFile(QWidget* parent, QFileDialog::AcceptMode mode)
 {
-    SpeakGerman();
+    dialogs::SpeakGerman();
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -75,7 +58,7 @@ void QtHost::ShowMessage(const std::string& text, const std::string& title, BoxI
                     cp1252::ToQString(title), cp1252::ToQStringWithFileName(text, fileName), QMessageBox::Ok,
                     owned ? window_ : nullptr);
     box.setTextFormat(Qt::PlainText);
-    SpeakGerman();
+    dialogs::SpeakGerman();
     box.exec();
 }
 
@@ -140,13 +123,13 @@ void QtHost::ShowTypingCaret(bool shown)
 
 void QtHost::ShowNotice(Notice notice)
 {
-    SpeakGerman();
+    dialogs::SpeakGerman();
     dialogs::ShowNotice(notice, window_);
 }
 
 SaveAnswer QtHost::AskToSave(const std::string& fileName)
 {
-    SpeakGerman();
+    dialogs::SpeakGerman();
     SaveSessionDialog dialog(fileName, window_);
     dialog.exec();
     return dialog.Answer();

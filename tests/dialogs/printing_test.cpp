@@ -102,4 +102,24 @@ TEST_F(PrintingTest, AbbruchStopsAfterTheCurrentLineAndCancellingPrintsNothing)
     EXPECT_TRUE(window.isEnabled());
 }
 
+// Qt's dialogs for the printer speak German, as the rest of the program does.
+TEST_F(PrintingTest, ThePrinterDialogsSpeakGerman)
+{
+    QStringList titles;
+    QTimer reader;
+    int ticks = 0;
+    QObject::connect(&reader, &QTimer::timeout, [&] {
+        if (++ticks > 500)
+            QApplication::exit();
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            titles << dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    reader.start(10);
+    printing.PrintTypedText("nichts");
+    printing.Setup();
+    EXPECT_EQ(titles.join(" | ").toStdString(), "Drucken | Seite einrichten");
+}
+
 }  // namespace
