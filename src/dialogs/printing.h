@@ -27,10 +27,13 @@ public:
     // when the learner or the printer stopped it.
     bool PrintPages(const QString& text, const std::function<bool()>& aborted);
 
+    // The printer; its document is named "Tastora", as the printer's queue shows it.
     QPrinter& Printer()
     {
-        if (!printer_)
+        if (!printer_) {
             printer_.emplace();
+            printer_->setDocName(QStringLiteral("Tastora"));
+        }
         return *printer_;
     }
 

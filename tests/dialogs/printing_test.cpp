@@ -71,6 +71,18 @@ TEST_F(PrintingTest, LinesAreWrappedAtTheLastSpaceThatFitsAndPagesFollow)
     EXPECT_LT(tops[0] - tops[1], 20);
 }
 
+// The document carries the program's name, which the printer's queue shows.
+TEST_F(PrintingTest, TheDocumentIsNamedTastora)
+{
+    ASSERT_TRUE(printing.PrintPages("jj", [] { return false; }));
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    ASSERT_TRUE(info.waitForFinished(20000));
+    const QString fields = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(fields.contains(QRegularExpression("^Title: *Tastora$", QRegularExpression::MultilineOption)))
+        << fields.toStdString();
+}
+
 TEST_F(PrintingTest, AnEmptyTextGivesOneEmptyPage)
 {
     ASSERT_TRUE(printing.PrintPages("", [] { return false; }));
