@@ -41,7 +41,17 @@ check() {   # check WHAT COMMAND...
     local what=$1; shift
     if "$@"; then passes=$((passes + 1)); else echo "FAIL: $what"; failures=$((failures + 1)); fi
 }
-window_named() { xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1 || true; }
+# A search fails now and then when a window goes while it looks (BadWindow), so a window
+# is looked for until found.
+window_named() {   # the first shown window of a title, or nothing after some 20 s
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+        [ -n "$id" ] && break
+        sleep 0.2
+    done
+    echo "$id"
+}
 start() { timeout -k 5 100 "$program" "$@" >/dev/null 2>&1 & tutor=$!; }
 stop() { kill "$tutor" 2>/dev/null || true; wait "$tutor" 2>/dev/null || true; tutor=; }
 shot() { limit import -window root -crop "$2" "$work/$1.png"; }
