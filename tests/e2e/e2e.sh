@@ -16,6 +16,9 @@ xclip() { limit xclip "$@"; }
 xwininfo() { limit xwininfo "$@"; }
 xprop() { limit xprop "$@"; }
 work=$(mktemp -d)
+# What the program keeps (Qt's settings, the print dialog's default file) goes into the work
+# folder, not the caller's home.
+export HOME=$work
 # Xvfb picks a free display and writes its number once it is ready.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
@@ -42,7 +45,7 @@ check() {   # check WHAT COMMAND...
     if "$@"; then passes=$((passes + 1)); else echo "FAIL: $what"; failures=$((failures + 1)); fi
 }
 # A search fails now and then when a window goes while it looks (BadWindow), so a window
-# is looked for until found.
+# is looked for until found, and taken for closed only when missed twice in a row.
 window_named() {   # the first shown window of a title, or nothing after some 20 s
     local id
     for _ in $(seq 100); do
@@ -89,10 +92,33 @@ placed() {   # placed WHAT WINDOW "LEFT TOP RIGHT BOTTOM"
     check "$1: frame at $3 (got $frame)" [ "$frame" = "$3" ]
     check "$1: window and frame extents at $3 (got $grown)" [ "$grown" = "$3" ]
 }
+# On an exercise page Ctrl+A and Ctrl+C count as two wrong inputs, as any other character.
 typing_area() {   # the typing area's text, through the clipboard, its line breaks shown as "~"
-    xdotool key ctrl+a ctrl+c
+    xdotool key ctrl+a ctrl+c ctrl+End   # the caret ends at the end, so that typing adds to it
     sleep 0.2
     xclip -o -selection clipboard 2>/dev/null | tr '\n' '~' || true
+}
+menu() {   # menu WINDOW MENU ITEM: a menu command by the underlined letters of the menu and the item
+    xdotool windowfocus --sync "$1" key "alt+$2"
+    sleep 0.3
+    xdotool key "$3"
+}
+page_shot() {   # page_shot NAME WINDOW: the window's client above the typing area and its blinking caret
+    shot "$1" "$(rect_of "$2" | awk '{print $3 - $1 "x" $4 - $2 - 130 "+" $1 "+" $2}')"
+}
+dialog_shot() { limit import -window "$2" "$work/$1.png"; }   # dialog_shot NAME WINDOW
+closed() {   # closed TITLE-PATTERN: waits until no window of that title is shown
+    local missed=0
+    for _ in $(seq 50); do
+        if [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)" ]; then
+            missed=$((missed + 1))
+            [ "$missed" -ge 2 ] && return 0
+        else
+            missed=0
+        fi
+        sleep 0.1
+    done
+    return 1
 }
 session() {   # session FILE HAND LESSON FONT LEFT TOP RIGHT BOTTOM [SOUND-STUDIO ERROR-TONE]
     python3 - "$@" <<'PY'
@@ -102,6 +128,9 @@ studio, tone = sound or (0, 0)
 open(f, "wb").write(struct.pack("<6h4i", hand, lesson, font, {1000: 20, 1001: 25, 1002: 30}[font], studio, tone,
                                 l, t, r, b))
 PY
+}
+record() {   # record FILE: a session file's fields
+    python3 -c 'import struct, sys; print(*struct.unpack("<6h4i", open(sys.argv[1], "rb").read()))' "$1"
 }
 # What the program played, through SDL's disk driver: the names of the recordings found in
 # the samples after byte OFFSET, in the order they were played.
@@ -179,6 +208,93 @@ xdotool key Down
 early=$(typing_area)
 sleep 1
 check "Down ends the demonstration (typed '$early')" [ -n "$early" ] && [ "$(typing_area)" = "$early" ]
+
+# A lesson from the start: page by page through lesson 1 to its key trial, whose keys lead
+# on to the exercise page of lesson 2; the trial is not counted in the statistics.
+xdotool key Down Down Down Down   # lesson 1, pages 1 to 4
+xdotool type --delay 80 'jhgf'
+xdotool key Return
+sleep 0.5
+page_shot lesson2 "$w"
+statistics() {   # statistics NAME: the picture of Erfolgskontrolle, which OK closes
+    menu "$w" l e
+    local dialog
+    dialog=$(window_named '^Erfolgskontrolle$')
+    check "Erfolgskontrolle opens ($1)" [ -n "$dialog" ]
+    xdotool windowfocus --sync "$dialog"
+    sleep 0.3
+    dialog_shot "$1" "$dialog"
+    xdotool key Return
+    check "OK closes Erfolgskontrolle ($1)" closed '^Erfolgskontrolle$'
+    xdotool windowfocus --sync "$w"
+}
+statistics untyped
+# Two exercise lines, the first right, the second with three wrong characters: 70 inputs,
+# 3 wrong, 95%. The dialog's figures are drawn, not read: the same keys must give the same
+# picture, other keys another.
+exercise() {
+    xdotool type --delay 40 'jj hh gg ff ff gg hh jj'
+    xdotool key Return
+    xdotool type --delay 40 'jjj hhh gxg fff jjj hhx ggg fff jjj hhh ggg ffj'
+    xdotool key Return
+}
+exercise
+statistics typed
+check "the statistics change with typing" differ untyped typed
+menu "$w" d u
+dialog=$(window_named '^Speichern unter$')
+xdotool windowfocus --sync "$dialog" type --delay 40 "lektion2"
+sleep 0.3
+xdotool key Return
+check "the lesson is saved" [ -n "$(window_named '^Tastora -- lektion2.klv$')" ]
+menu "$w" d b
+check "and the program ends" closed '^Tastora'
+stop
+check "the file holds the left hand, lesson 2 and the window" \
+    [ "$(record "$work/lektion2.klv")" = "0 2 1000 20 0 0 5 5 705 505" ]
+
+# Opened again, the session shows the same page, and the statistics start afresh: the same
+# keys give the same figures.
+start "$work/lektion2.klv"
+w=$(window_named '^Tastora -- lektion2.klv$')
+xdotool windowfocus --sync "$w"
+sleep 0.3
+page_shot reopened "$w"
+check "the saved session opens on the exercise page of lesson 2" same lesson2 reopened
+statistics reopened
+check "read again, the statistics start afresh, as they did after the key trial" same untyped reopened
+exercise
+statistics typed_again
+check "the same keys give the same statistics" same typed typed_again
+
+# Geh Zu Übung: the dialog opens with the lesson selected, so "23" replaces it.
+menu "$w" l g
+dialog=$(window_named '^Geh Zu Übung \.\.\.$')
+check "Geh Zu Übung opens" [ -n "$dialog" ]
+xdotool windowfocus --sync "$dialog" type --delay 80 '23'
+xdotool key Return
+check "OK closes Geh Zu Übung" closed '^Geh Zu Übung'
+xdotool windowfocus --sync "$w"
+sleep 0.3
+page_shot goto23 "$w"
+
+# Drucken: the typed lines and sixty pasted ones, printed through Qt's print dialog, which
+# without a printer writes a PDF file named after the program.
+seq -f 'Zeile %g' 60 | xclip -selection clipboard
+menu "$w" b e
+menu "$w" d d
+dialog=$(window_named '^Drucken$')
+check "Drucken opens the print dialog in German" [ -n "$dialog" ]
+xdotool windowfocus --sync "$dialog" key Return
+for _ in $(seq 100); do pdfinfo "$work/Tastora.pdf" >/dev/null 2>&1 && break; sleep 0.1; done
+check "the printing ends" closed '^Drucken$'
+pages=$(pdfinfo "$work/Tastora.pdf" 2>/dev/null | awk '/^Pages:/ {print $2}' || true)
+check "Tastora.pdf has two pages (got '$pages')" [ "$pages" = 2 ]
+printed=$(pdftotext -l 1 "$work/Tastora.pdf" - 2>/dev/null | head -3 | tr '\n' '~' || true)
+check "the first page begins with the typed lines (got '$printed')" \
+    [ "$printed" = "jj hh gg ff ff gg hh jj~jjj hhh gxg fff jjj hhx ggg fff jjj hhh ggg ffj~Zeile 1~" ]
+check "the second page ends with the last pasted line" \
+    [ "$(pdftotext -f 2 "$work/Tastora.pdf" - 2>/dev/null | tr -d '\f' | grep . | tail -1 || true)" = "Zeile 60" ]
 stop
 
 # A session file: lesson 2, left hand, placed at (40, 30); the caption names the file as the
@@ -244,20 +360,14 @@ stop
 # Saving: a right-hand session of lesson 7 at font size 1001, in a window moved and resized,
 # saved with Speichern Unter and left with Beenden; started again with the file it comes
 # back the same: the same window, the same page.
-menu() {   # menu WINDOW KEY...: a command of the Datei menu by its keys
-    xdotool windowfocus --sync "$1" key alt+d
-    sleep 0.3
-    shift
-    xdotool key "$@"
-}
 session "$work/lektion7.klv" 1 7 1001 60 40 860 640
 start "$work/lektion7.klv"
 w=$(window_named '^Tastora -- lektion7.klv$')
 xdotool windowmove "$w" 90 70 windowsize "$w" 780 590
 sleep 0.5
 moved=$(frame_rect "$w")
-shot before "$(rect_of "$w" | awk '{print $3 - $1 "x" $4 - $2 - 130 "+" $1 "+" $2}')"   # above the typing area and its blinking caret
-menu "$w" u
+page_shot before "$w"
+menu "$w" d u
 dialog=$(window_named '^Speichern unter$')
 check "Speichern Unter opens Qt's file dialog in German" [ -n "$dialog" ]
 # The dialog opens in the working folder; a short name leaves its completer nothing to offer.
@@ -265,19 +375,17 @@ xdotool windowfocus --sync "$dialog" type --delay 40 "gespeichert"
 sleep 0.3
 xdotool key Return
 check "the caption names the saved file" [ -n "$(window_named '^Tastora -- gespeichert.klv$')" ]
-menu "$w" b
+menu "$w" d b
 for _ in $(seq 50); do gone && break; sleep 0.1; done
 check "a saved session ends without a question" gone
 stop
-# shellcheck disable=SC2046
 check "the file holds the right hand, lesson 7, size 1001 and the window ($moved)" \
-    [ "$(python3 -c 'import struct,sys; print(*struct.unpack("<6h4i", open(sys.argv[1],"rb").read()))' "$work/gespeichert.klv")" \
-      = "1 7 1001 25 0 0 $moved" ]
+    [ "$(record "$work/gespeichert.klv")" = "1 7 1001 25 0 0 $moved" ]
 start "$work/gespeichert.klv"
 w=$(window_named '^Tastora -- gespeichert.klv$')
 placed "started again at the saved rectangle" "$w" "$moved"
 sleep 0.3
-shot after "$(rect_of "$w" | awk '{print $3 - $1 "x" $4 - $2 - 130 "+" $1 "+" $2}')"   # above the typing area and its blinking caret
+page_shot after "$w"
 check "started again it shows the same page and hand" same before after
 stop
 
@@ -290,13 +398,13 @@ w=$(window_named '^Tastora -- kurs.klv$')
 xdotool windowfocus --sync "$w" key Down Down Down Down Down
 xdotool type --delay 80 'f'   # work on lesson 3
 rm -r "$work/weg"
-menu "$w" b
+menu "$w" d b
 box=$(window_named '^Übung speichern\?$')
 check "Beenden with unsaved work asks 'Übung speichern?'" [ -n "$box" ]
 xdotool windowfocus --sync "$box" key Escape
 sleep 0.3
 check "Abbruch keeps the program" running
-menu "$w" b
+menu "$w" d b
 box=$(window_named '^Übung speichern\?$')
 xdotool windowfocus --sync "$box" key Return
 error=$(window_named '^WRITE FILE ERROR$')
@@ -306,14 +414,19 @@ sleep 0.3
 check "and the program stays open" [ -n "$(xdotool search --onlyvisible --name '^Tastora -- kurs.klv$' || true)" ]
 stop
 
-# The end of the course: Down on the last page of lesson 23 shows "Das Ende"; OK returns
-# to that page; Escape does not close it.
-session "$work/ende.klv" 0 23 1000 40 30 760 560
+# Lesson 23 from a session file begins on the page Geh Zu Übung showed. The end of the
+# course: Down on the last page of lesson 23 shows "Das Ende"; OK returns to that page;
+# Escape does not close it.
+session "$work/ende.klv" 0 23 1000 5 5 705 505
 start "$work/ende.klv"
 w=$(window_named '^Tastora -- ende.klv$')
-xdotool windowfocus --sync "$w" key Down Down
+xdotool windowfocus --sync "$w"
 sleep 0.3
-shot last 700x300+45+60
+page_shot lesson23 "$w"
+check "Geh Zu Übung 23 shows the first page of lesson 23" same goto23 lesson23
+xdotool key Down Down
+sleep 0.3
+page_shot last "$w"
 xdotool key Down
 box=$(window_named '^Das Ende$')
 check "Down on the last page shows 'Das Ende'" [ -n "$box" ]
@@ -322,7 +435,7 @@ sleep 0.3
 check "Escape leaves 'Das Ende' open" [ -n "$(xdotool search --onlyvisible --name '^Das Ende$' || true)" ]
 xdotool windowfocus --sync "$box" key Return
 sleep 0.3
-shot back 700x300+45+60
+page_shot back "$w"
 check "OK returns to the last page" same last back
 stop
 
