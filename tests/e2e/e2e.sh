@@ -93,10 +93,19 @@ placed() {   # placed WHAT WINDOW "LEFT TOP RIGHT BOTTOM"
     check "$1: window and frame extents at $3 (got $grown)" [ "$grown" = "$3" ]
 }
 # On an exercise page Ctrl+A and Ctrl+C count as two wrong inputs, as any other character.
+# The clipboard first holds a mark, so that what it held before is not taken for the copy
+# when the program is slow to make it. xclip stays behind to keep what it put there, so its
+# output goes elsewhere: a caller reading it would wait for it.
 typing_area() {   # the typing area's text, through the clipboard, its line breaks shown as "~"
+    local text
+    printf '\a' | xclip -selection clipboard >/dev/null 2>&1
     xdotool key ctrl+a ctrl+c ctrl+End   # the caret ends at the end, so that typing adds to it
-    sleep 0.2
-    xclip -o -selection clipboard 2>/dev/null | tr '\n' '~' || true
+    for _ in $(seq 30); do
+        text=$(xclip -o -selection clipboard 2>/dev/null | tr '\n' '~' || true)
+        [ "$text" != $'\a' ] && break
+        sleep 0.1
+    done
+    if [ "$text" != $'\a' ]; then echo "$text"; fi
 }
 menu() {   # menu WINDOW MENU ITEM: a menu command by the underlined letters of the menu and the item
     xdotool windowfocus --sync "$1" key "alt+$2"
@@ -280,7 +289,7 @@ page_shot goto23 "$w"
 
 # Drucken: the typed lines and sixty pasted ones, printed through Qt's print dialog, which
 # without a printer writes a PDF file named after the program.
-seq -f 'Zeile %g' 60 | xclip -selection clipboard
+seq -f 'Zeile %g' 60 | xclip -selection clipboard >/dev/null 2>&1
 menu "$w" b e
 menu "$w" d d
 dialog=$(window_named '^Drucken$')
