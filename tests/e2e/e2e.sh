@@ -304,6 +304,25 @@ check "the first page begins with the typed lines (got '$printed')" \
     [ "$printed" = "jj hh gg ff ff gg hh jj~jjj hhh gxg fff jjj hhx ggg fff jjj hhh ggg ffj~Zeile 1~" ]
 check "the second page ends with the last pasted line" \
     [ "$(pdftotext -f 2 "$work/Tastora.pdf" - 2>/dev/null | tr -d '\f' | grep . | tail -1 || true)" = "Zeile 60" ]
+
+# A window smaller than the keyboard: the keys still reach the typing area; back at its size
+# the window is drawn as before.
+xdotool windowfocus --sync "$w" type '1'   # takes the marks off the page
+sleep 0.3
+page_shot normal "$w"
+size_of() { xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}'; }
+size=$(size_of "$w")
+xdotool windowsize "$w" 200 150 sleep 0.3 windowfocus --sync "$w" type '23'
+sleep 0.3
+echo "a window made 200 x 150 is $(size_of "$w")"
+check "a small window lives on" running
+# shellcheck disable=SC2086
+xdotool windowsize "$w" $size
+sleep 0.5
+page_shot resized "$w"
+check "back at its size the window is drawn as before" same normal resized
+typed=$(typing_area)
+check "the keys typed in the small window reach the typing area (got '${typed: -12}')" [ "${typed: -3}" = "123" ]
 stop
 
 # A session file: lesson 2, left hand, placed at (40, 30); the caption names the file as the
