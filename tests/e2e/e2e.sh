@@ -384,6 +384,17 @@ sleep 1
 check "dictation names the key to type after a wrong one (heard '$(heard "$before" sj sx)')" \
     [ "$(heard "$before" sj sx)" = "sj" ]
 stop
+# Without a sound device, one that cannot be opened or one whose writes fail, the keys are
+# spoken to nobody and work as ever.
+session "$work/laut.klv" 0 2 1000 40 30 760 560 1000 1003
+for driver in none disk; do
+    SDL_AUDIODRIVER=$driver SDL_DISKAUDIOFILE=/dev/full start "$work/laut.klv"
+    w=$(window_named '^Tastora -- laut.klv$')
+    xdotool windowfocus --sync "$w" type --delay 80 'jx'
+    typed=$(typing_area)
+    check "without sound ($driver) the keys are typed (got '$typed')" [ "$typed" = "jx" ]
+    stop
+done
 
 # Saving: a right-hand session of lesson 7 at font size 1001, in a window moved and resized,
 # saved with Speichern Unter and left with Beenden; started again with the file it comes
