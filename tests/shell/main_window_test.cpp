@@ -128,6 +128,19 @@ TEST_F(MissingPictureTest, AMissingPictureEndsTheProgramWithTheFatalMessage)
     EXPECT_EQ(host.messages[1].title, "FATAL ERROR");
 }
 
+TEST_F(MissingPictureTest, AHandWithoutItsPicturesEndsTheProgramWithTheFatalMessage)
+{
+    resources.missing = {"rhome.png"};
+    MainWindow window(tutor);
+    ASSERT_TRUE(window.Create());
+    QTimer::singleShot(0, &window, [&window] { window.OnCommand(menu::kRightHand); });
+    QTimer::singleShot(10000, &window, [] { QCoreApplication::exit(99); });   // never waits for ever
+    EXPECT_EQ(QCoreApplication::exec(), 1);
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[0].text, "Can't load hand graphic rhome");
+    EXPECT_EQ(host.messages[1].title, "FATAL ERROR");
+}
+
 }  // namespace
 
 namespace {
