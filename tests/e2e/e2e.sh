@@ -100,7 +100,7 @@ typing_area() {   # the typing area's text, through the clipboard, its line brea
     local text
     printf '\a' | xclip -selection clipboard >/dev/null 2>&1
     xdotool key ctrl+a ctrl+c ctrl+End   # the caret ends at the end, so that typing adds to it
-    for _ in $(seq 30); do
+    for _ in $(seq 50); do
         text=$(xclip -o -selection clipboard 2>/dev/null | tr '\n' '~' || true)
         [ "$text" != $'\a' ] && break
         sleep 0.1
@@ -321,6 +321,7 @@ xdotool windowsize "$w" $size
 sleep 0.5
 page_shot resized "$w"
 check "back at its size the window is drawn as before" same normal resized
+xdotool windowfocus --sync "$w"
 typed=$(typing_area)
 check "the keys typed in the small window reach the typing area (got '${typed: -12}')" [ "${typed: -3}" = "123" ]
 stop
