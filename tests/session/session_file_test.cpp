@@ -1,6 +1,7 @@
 #include "session/session_file.h"
 #include "support/tutor_fixture.h"
 
+#include "session/session_read_check.h"
 #include "session/title_name.h"
 
 #include <QDir>
@@ -120,6 +121,23 @@ TEST_F(SessionFileTest, ShortFilesAndUnknownSettingsAreRefusedAndChangeNothing)
         EXPECT_EQ(tutor.course.nKeystrokes, 3) << c.what;
         EXPECT_EQ(window, (Rect{1, 2, 3, 4})) << c.what;
     }
+}
+
+// What the reader's fuzz target found worth keeping: each file is taken with settings the
+// program knows, or refused whole.
+TEST_F(SessionFileTest, EveryFileOfTheFuzzCorpusIsTakenSoundOrRefusedWhole)
+{
+    const QDir corpus(TASTORA_SOURCE_DIR "/tests/fuzz/corpus");
+    const QStringList names = corpus.entryList(QDir::Files);
+    ASSERT_GE(names.size(), 4);
+    qsizetype taken = 0;
+    for (const QString& name : names) {
+        EXPECT_EQ(ReadSessionAndCheck(tutor, host, QFile::encodeName(corpus.filePath(name)).toStdString()), "")
+            << name.toStdString();
+        taken += host.messages.empty();
+    }
+    EXPECT_GT(taken, 0) << "files taken";
+    EXPECT_LT(taken, names.size()) << "files refused";
 }
 
 TEST_F(SessionFileTest, WhatIsNoRegularFileIsRefusedWithoutWaitingForAWriter)
