@@ -23,9 +23,11 @@ void StringTable::AddSource(std::string_view utf8)
         if (line.empty() || line.front() == '#')
             continue;
         const std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos)
+            continue;
         int id = 0;
         const auto [rest, error] = std::from_chars(line.data(), line.data() + tab, id);
-        if (tab == std::string_view::npos || error != std::errc{} || rest != line.data() + tab)
+        if (error != std::errc{} || rest != line.data() + tab)
             continue;
         Set(id, cp1252::FromUtf8(line.substr(tab + 1)));
     }

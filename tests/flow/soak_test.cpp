@@ -40,6 +40,16 @@ protected:
         correct_ = course.nCorrect;
     }
 
+    // After a release the composite is the bare keyboard again, but on the key trial, which
+    // keeps its hand on the key it asks for.
+    void CheckComposite(const std::string& after)
+    {
+        if (pages::CurrentPage(tutor.course)->hand != pages::HandShown::OnKey) {
+            ASSERT_EQ(tutor.display.hbmComposite, tutor.display.hbmKeyboard)
+                << "after " << after << " on " << tutor.course.nLesson << "/" << tutor.course.nPage;
+        }
+    }
+
     int keystrokes_ = 0;
     int correct_ = 0;
 };
@@ -61,17 +71,14 @@ TEST_F(SoakTest, RandomKeysKeepTheCourseWhole)
                                                                     : static_cast<unsigned char>(keys[random() % keys.size()]);
             OnCharacter(tutor, ch);
             OnKeyRelease(tutor);
-            // The key trial keeps its hand on the key it asks for.
-            if (pages::CurrentPage(tutor.course)->hand != pages::HandShown::OnKey) {
-                ASSERT_EQ(tutor.display.hbmComposite, tutor.display.hbmKeyboard)
-                    << "after the key " << int(ch) << " on " << tutor.course.nLesson << "/" << tutor.course.nPage;
-            }
             what = "key " + std::to_string(ch);
+            CheckComposite(what);
         } else if (roll < 88) {
             const int dir = roll % 2 ? +1 : -1;
             ChangePage(tutor, dir);
             OnKeyRelease(tutor);   // the arrow's release brings the hand to what the page shows
             what = dir > 0 ? "Down" : "Up";
+            CheckComposite(what);
         } else if (roll < 91) {
             tutor.course.bLeftHand = !tutor.course.bLeftHand;
             ASSERT_TRUE(ChangeHand(tutor));
