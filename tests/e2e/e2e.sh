@@ -99,6 +99,12 @@ placed() {   # placed WHAT WINDOW "LEFT TOP RIGHT BOTTOM"
 typing_area() {   # the typing area's text, through the clipboard, its line breaks shown as "~"
     local text
     printf '\a' | xclip -selection clipboard >/dev/null 2>&1
+    # xclip takes the clipboard from its own background process: wait until it holds it, or
+    # under load it takes it only after the program's copy.
+    for _ in $(seq 30); do
+        [ "$(xclip -o -selection clipboard 2>/dev/null || true)" = $'\a' ] && break
+        sleep 0.1
+    done
     xdotool key ctrl+a ctrl+c ctrl+End   # the caret ends at the end, so that typing adds to it
     for _ in $(seq 50); do
         text=$(xclip -o -selection clipboard 2>/dev/null | tr '\n' '~' || true)
