@@ -66,43 +66,32 @@ TEST_F(ExerciseTest, TheExercisePageShowsItsFirstLineWithTheCaretUnderTheFirstCh
     EXPECT_EQ(CaretPixels(1), 0);
 }
 
-TEST_F(ExerciseTest, WrongCharactersAreCountedAndStillAdvance)
+// From the start of the first line: where the keys leave the position, what they count,
+// and one caret, under the position.
+TEST_F(ExerciseTest, KeysMoveThePositionAndCountAsTheySay)
 {
-    Type("jx ");
-    EXPECT_EQ(course.nKeystrokes, 3);
-    EXPECT_EQ(course.nCorrect, 2);
-    EXPECT_EQ(course.nCharPos, 3);
-    EXPECT_GT(CaretPixels(3), 0);
-    EXPECT_EQ(CaretPixels(2), 0) << "the old caret is erased";
-}
-
-TEST_F(ExerciseTest, BackspaceMovesBackAndTheRetypedCharacterCountsAgain)
-{
-    Type("jx");
-    Type(std::string(1, static_cast<char>(kBackspace)));
-    EXPECT_EQ(course.nCharPos, 1);
-    EXPECT_EQ(course.nKeystrokes, 2);
-    Type("j");
-    EXPECT_EQ(course.nKeystrokes, 3);
-    EXPECT_EQ(course.nCorrect, 2);
-    EXPECT_EQ(course.nCharPos, 2);
-}
-
-TEST_F(ExerciseTest, BackspaceAtTheStartOfTheLineBeeps)
-{
-    Type(std::string(1, static_cast<char>(kBackspace)));
-    EXPECT_EQ(host.beeps, 1);
-    EXPECT_EQ(course.nCharPos, 0);
-    EXPECT_EQ(course.nKeystrokes, 0);
-}
-
-TEST_F(ExerciseTest, EnterInsideTheLineDoesNothingAndIsNotCounted)
-{
-    Type("jj");
-    Type(std::string(1, static_cast<char>(kEnter)));
-    EXPECT_EQ(course.nCharPos, 2);
-    EXPECT_EQ(course.nKeystrokes, 2);
-    EXPECT_EQ(course.nExLine, 0);
+    const std::string backspace(1, static_cast<char>(kBackspace)), enter(1, static_cast<char>(kEnter));
+    struct Case {
+        std::string keys;
+        int position, keystrokes, correct, beeps;
+    };
+    for (const Case& c : {Case{"jx ", 3, 3, 2, 0},                      // a wrong key counts and advances
+                          Case{"jx" + backspace, 1, 2, 1, 0},           // Backspace goes back, uncounted
+                          Case{"jx" + backspace + "j", 2, 3, 2, 0},     // the key typed again counts again
+                          Case{backspace, 0, 0, 0, 1},                  // nothing before the start: a beep
+                          Case{"jj" + enter, 2, 2, 2, 0}}) {           // Enter inside the line: nothing
+        tutor.course.nCharPos = tutor.course.nKeystrokes = tutor.course.nCorrect = 0;
+        host.beeps = 0;
+        GoTo(2, 2);
+        Type(c.keys);
+        EXPECT_EQ(course.nCharPos, c.position) << c.keys;
+        EXPECT_EQ(course.nKeystrokes, c.keystrokes) << c.keys;
+        EXPECT_EQ(course.nCorrect, c.correct) << c.keys;
+        EXPECT_EQ(host.beeps, c.beeps) << c.keys;
+        EXPECT_EQ(course.nExLine, 0) << c.keys;
+        for (int p = 0; p < 5; ++p)
+            EXPECT_EQ(CaretPixels(p) > 0, p == c.position) << c.keys << ": the caret under " << p;
+    }
 }
 
 TEST_F(ExerciseTest, ACompleteLineShowsNoCaretAndCountsFurtherCharactersAsWrong)
