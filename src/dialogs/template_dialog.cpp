@@ -2,9 +2,9 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLibraryInfo>

@@ -11,6 +11,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstring>
+#include <span>
 
 void StringTable::AddSource(std::string_view utf8)
 {
@@ -48,6 +49,28 @@ const std::string& StringTable::Get(int id) const
 // The pictures, linked into this library as picpack packed them.
 extern "C" const unsigned char tastora_pictures[], tastora_pictures_end[];
 
+namespace {
+
+std::size_t PackSize()
+{
+    return static_cast<std::size_t>(tastora_pictures_end - tastora_pictures);
+}
+
+// The pack's table of contents, sorted by name; empty if the pack is not one picpack wrote.
+std::span<const picture_pack::Entry> Contents()
+{
+    static const std::span<const picture_pack::Entry> contents = [] {
+        const auto* header = reinterpret_cast<const picture_pack::Header*>(tastora_pictures);
+        if (PackSize() < sizeof *header || header->magic != picture_pack::kMagic ||
+            header->count > (PackSize() - sizeof *header) / sizeof(picture_pack::Entry))
+            return std::span<const picture_pack::Entry>();
+        return std::span(reinterpret_cast<const picture_pack::Entry*>(header + 1), header->count);
+    }();
+    return contents;
+}
+
+}  // namespace
+
 Resources Resources::BuiltIn()
 {
     Resources resources;
@@ -71,18 +94,14 @@ QImage Resources::Picture(std::string_view file) const
     if (scale != 1)
         name += "@" + std::to_string(scale) + "x";
     using picture_pack::Entry;
-    const auto size = static_cast<std::size_t>(tastora_pictures_end - tastora_pictures);
-    const auto* header = reinterpret_cast<const picture_pack::Header*>(tastora_pictures);
-    if (size < sizeof *header || header->magic != picture_pack::kMagic ||
-        header->count > (size - sizeof *header) / sizeof(Entry))
-        return {};
-    const auto* first = reinterpret_cast<const Entry*>(header + 1);
-    const auto* last = first + header->count;
-    const auto* entry = std::lower_bound(first, last, name, [](const Entry& e, const std::string& n) {
+    const std::span<const Entry> contents = Contents();
+    const auto before = [](const Entry& e, const std::string& n) {
         return std::strncmp(e.name, n.c_str(), sizeof e.name) < 0;
-    });
-    if (entry == last || std::strncmp(entry->name, name.c_str(), sizeof entry->name) != 0 || entry->width == 0 ||
-        entry->height == 0 || entry->offset % 4 != 0 || entry->offset > size ||
+    };
+    const auto entry = std::lower_bound(contents.begin(), contents.end(), name, before);
+    const std::size_t size = PackSize();
+    if (entry == contents.end() || std::strncmp(entry->name, name.c_str(), sizeof entry->name) != 0 ||
+        entry->width == 0 || entry->height == 0 || entry->offset % 4 != 0 || entry->offset > size ||
         (size - entry->offset) / 4 / entry->width < entry->height)
         return {};
     QImage picture(tastora_pictures + entry->offset, static_cast<int>(entry->width), static_cast<int>(entry->height),
