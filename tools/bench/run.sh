@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Measures Tastora beside a bare Qt window with a menu and prints a table: start to the
-# mapped window (median of 20), resident memory 3 s after start, shared libraries loaded,
-# the engine's cost of a keystroke, and the whole process's CPU per key while xdotool types.
+# Measures Tastora beside a bare Qt window with a menu and a text edit and prints a table:
+# start to the mapped window (median of 20), resident memory 3 s after start, shared
+# libraries loaded, the engine's cost of a keystroke, and the whole process's CPU per key
+# while xdotool types. With BASELINE=PROGRAM (an earlier build of tastora) a third column
+# measures that program in the same run, so that a change is judged on one machine's load.
 # Needs Xvfb, xdotool and setxkbmap (tools/install-deps.sh --test), Google Benchmark and the
 # X11 headers (Debian: libbenchmark-dev, libx11-dev).
 # Usage: tools/bench/run.sh [BUILD-DIR]
@@ -18,7 +20,7 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset 3>"$work/display" >/dev/null 2>
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$work/display")" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
+export DISPLAY=":$(head -1 "$work/display")" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$work"
 setxkbmap de
 
 median_start() {   # median_start PROGRAM: ms from start to the mapped window, 20 runs
@@ -34,11 +36,10 @@ memory_and_libraries() {   # memory_and_libraries PROGRAM [ARGS]: "RSS-MB LIBRAR
     kill "$pid"; wait "$pid" 2>/dev/null || true
     echo "$rss $libs"
 }
-cpu_per_key() {   # the whole process's CPU per key while xdotool types 200 characters
-    python3 -c 'import struct,sys; open(sys.argv[1],"wb").write(struct.pack("<6h4i",0,5,1000,20,0,0,5,5,705,505))' "$work/k.klv"
-    "$tastora" "$work/k.klv" >/dev/null 2>&1 &
+cpu_per_key() {   # cpu_per_key PROGRAM [ARGS]: the process's CPU per key while xdotool types 200 characters
+    "$@" >/dev/null 2>&1 &
     local pid=$! w
-    w=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tastora' | head -1)
+    w=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -1)
     xdotool windowfocus --sync "$w"; xdotool key Down; sleep 0.5
     local before after
     before=$(awk '{print $14 + $15}' "/proc/$pid/stat")
@@ -49,16 +50,26 @@ cpu_per_key() {   # the whole process's CPU per key while xdotool types 200 char
     echo "$(( (after - before) * 10 )) / 200" | bc -l | awk '{printf "%.2f", $1}'
 }
 
-bare_start=$(median_start "$bare")
-tastora_start=$(median_start "$tastora")
-read -r bare_rss bare_libs <<<"$(memory_and_libraries "$bare")"
-read -r tastora_rss tastora_libs <<<"$(memory_and_libraries "$tastora")"
-engine_ns=$("$build/tools/bench/engine_bench" --benchmark_min_time=1 2>/dev/null | awk '/^Keystroke/ {print $4}')
-per_key=$(cpu_per_key)
+# An exercise page of lesson 1, left hand, so that every typed key is checked.
+python3 -c 'import struct,sys; open(sys.argv[1],"wb").write(struct.pack("<6h4i",0,5,1000,20,0,0,5,5,705,505))' "$work/k.klv"
+programs=("$bare" "$tastora")
+headers=("bare Qt" "Tastora")
+if [[ -n "${BASELINE:-}" ]]; then programs+=("$(realpath "$BASELINE")"); headers+=("baseline"); fi
 
-printf '%-44s %12s %12s\n' "" "bare Qt" "Tastora"
-printf '%-44s %12s %12s\n' "start to the mapped window, median of 20 (ms)" "$bare_start" "$tastora_start"
-printf '%-44s %12s %12s\n' "resident memory 3 s after start (MB)" "$bare_rss" "$tastora_rss"
-printf '%-44s %12s %12s\n' "shared libraries loaded" "$bare_libs" "$tastora_libs"
-printf '%-44s %12s %12s\n' "engine: press and release of a key (µs)" "" "$(awk -v n="$engine_ns" 'BEGIN {printf "%.1f", n / 1000}')"
-printf '%-44s %12s %12s\n' "whole process CPU per typed key (ms)" "" "$per_key"
+start=() rss=() libs=() per_key=()
+for program in "${programs[@]}"; do
+    start+=("$(median_start "$program")")
+    read -r r l <<<"$(memory_and_libraries "$program")"
+    rss+=("$r") libs+=("$l")
+    if [[ "$program" == "$bare" ]]; then per_key+=("$(cpu_per_key "$program")")
+    else per_key+=("$(cpu_per_key "$program" "$work/k.klv")"); fi
+done
+engine_ns=$("$build/tools/bench/engine_bench" --benchmark_min_time=1 2>/dev/null | awk '/^Keystroke/ {print $4}')
+
+row() { printf '%-44s' "$1"; shift; printf ' %12s' "$@"; printf '\n'; }
+row "" "${headers[@]}"
+row "start to the mapped window, median of 20 (ms)" "${start[@]}"
+row "resident memory 3 s after start (MB)" "${rss[@]}"
+row "shared libraries loaded" "${libs[@]}"
+row "whole process CPU per typed key (ms)" "${per_key[@]}"
+row "engine: press and release of a key (µs)" "" "$(awk -v n="$engine_ns" 'BEGIN {printf "%.1f", n / 1000}')"
