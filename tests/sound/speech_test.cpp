@@ -1,4 +1,3 @@
-#include "course/exercise.h"
 #include "flow/dictation.h"
 #include "flow/timers.h"
 #include "flow/typing.h"
@@ -9,12 +8,6 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-using Played = FakeHost::Played;
-
-}  // namespace
-
 void PrintTo(const FakeHost::Played& played, std::ostream* out)
 {
     *out << played.wave.toStdString() << (played.wait ? " (waited)" : "");
@@ -22,8 +15,12 @@ void PrintTo(const FakeHost::Played& played, std::ostream* out)
 
 namespace {
 
-// Sounds are recordings named by the program's string table; here each recording is its
-// own name, so that what was played reads plainly.
+using Played = std::vector<FakeHost::Played>;
+
+FakeHost::Played Sync(const char* name) { return {name, true}; }
+FakeHost::Played Async(const char* name) { return {name, false}; }
+
+// Each recording here is its own name, so that what was played reads plainly.
 class SoundTest : public TutorTest {
 protected:
     void SetUp() override
@@ -41,8 +38,6 @@ protected:
         tutor.course.nErrorTone = errorTone;
         tutor.course.nLesson = 2;
         tutor.course.nPage = 2;
-        tutor.course.nExLine = 0;
-        tutor.course.nCharPos = 0;
         Start();
         host.played.clear();
     }
@@ -58,25 +53,22 @@ protected:
         const auto& queue = tutor.sound.abSayWord;
         return std::string(queue.begin() + 1, queue.begin() + 1 + queue[0]);
     }
-    static Played Sync(const char* name) { return {name, true}; }
-    static Played Async(const char* name) { return {name, false}; }
 };
 
+// A capital is named as its small letter; "?" has a name of its own beside ß's; the hand is
+// shown before the name is heard.
 TEST_F(SoundTest, EveryKeySpeaksItsNameAndOtherCharactersNothing)
 {
-    struct Case {
-        unsigned char ch;
-        const char* name;   // nullptr: no name
-    };
-    for (const Case& c : {Case{'a', "SA"}, Case{'A', "SA"}, Case{'z', "SZ"}, Case{'?', "S?"}, Case{0xDF, "SSZ"},
-                          Case{'0', "S0"}, Case{'9', "S9"}, Case{',', "S,"}, Case{'-', "S-"}, Case{'.', "SFS"},
-                          Case{0xE4, "SAA"}, Case{0xD6, "SOO"}, Case{0xDC, "SUU"}, Case{'\r', "SNTR"},
-                          Case{' ', "SSPC"}, Case{'!', nullptr}, Case{'\b', nullptr}, Case{'\t', nullptr}}) {
+    const std::pair<unsigned char, const char*> names[] = {
+        {'a', "SA"},  {'A', "SA"},  {'z', "SZ"},   {'?', "S?"},   {0xDF, "SSZ"},  {'0', "S0"},    {'9', "S9"},
+        {',', "S,"},  {'-', "S-"},  {'.', "SFS"},  {0xE4, "SAA"}, {0xD6, "SOO"},  {0xDC, "SUU"},  {'\r', "SNTR"},
+        {' ', "SSPC"}, {'!', nullptr}, {'\b', nullptr}, {'\t', nullptr}};
+    for (const auto& [ch, name] : names) {
         host.played.clear();
         const int flushes = host.flushes;
-        EXPECT_EQ(SpeakKey(tutor, c.ch), c.name ? kSpoken : kNoName) << int(c.ch);
-        EXPECT_EQ(host.played, c.name ? std::vector<Played>{Sync(c.name)} : std::vector<Played>{}) << int(c.ch);
-        EXPECT_EQ(host.flushes, flushes + (c.name ? 1 : 0)) << int(c.ch) << ": the hand is shown first";
+        EXPECT_EQ(SpeakKey(tutor, ch), name ? kSpoken : kNoName) << int(ch);
+        EXPECT_EQ(host.played, name ? Played{Sync(name)} : Played{}) << int(ch);
+        EXPECT_EQ(host.flushes, flushes + (name ? 1 : 0)) << int(ch);
     }
     resources.missing.insert("SA");
     EXPECT_EQ(SpeakKey(tutor, 'a'), kNoRecording);
@@ -92,95 +84,39 @@ TEST_F(SoundTest, TheDictationQueueTakesAWordOrHalfARunAndEnterAtTheEnd)
         int caret;
         std::string queue;
     };
-    for (const Case& c : {Case{"jj hh gg ff ff gg hh jj", 0, "jj "}, Case{"jj hh gg ff ff gg hh jj", 3, "hh "},
-                          Case{"jj hh gg ff ff gg hh jj", 21, "jj\r"}, Case{"Mitternacht.", 0, "Mitt"},
-                          Case{"Kaffee bitte", 0, "Kaf"}, Case{"Tee, bitte", 5, "bitte\r"}, Case{"ja", 0, "ja\r"},
-                          Case{"ja", 1, "a\r"}}) {
+    for (const Case& c : {Case{"jj hh gg ff", 0, "jj "}, Case{"jj hh gg ff", 3, "hh "}, Case{"jj hh gg ff", 9, "ff\r"},
+                          Case{"Mitternacht.", 0, "Mitt"}, Case{"Kaffee bitte", 0, "Kaf"}, Case{"Tee, bitte", 5, "bitte\r"},
+                          Case{"ja", 0, "ja\r"}, Case{"ja", 1, "a\r"}, Case{"ja", 2, "a\r"}}) {
         tutor.course.nCharPos = static_cast<int16_t>(c.caret);
         FillSayQueue(tutor, c.line);
         EXPECT_EQ(Queue(), c.queue) << c.line << " from " << c.caret;
     }
-    tutor.course.nCharPos = 2;
-    FillSayQueue(tutor, "ja");
-    EXPECT_EQ(Queue(), "a\r") << "at the end of the line the queue stays";
 }
 
-// The sound of each mode: the key's name, the click, the error tone, or dictation, which
-// refuses a wrong key and names the right one.
-TEST_F(SoundTest, EachModeSoundsTheKeysOfTheExercise)
-{
-    struct Case {
-        int soundStudio;
-        int errorTone;
-        std::string keys;
-        std::vector<Played> played;
-        int caret;
-    };
-    for (const Case& c : std::vector<Case>{
-             {kSoundOff, 0, "jx", {}, 2},
-             {kSoundSpeakKeys, 0, "jx", {Sync("SJ"), Sync("SX")}, 2},
-             {kSoundTypewriter, 0, "jx", {Async("CLICK"), Async("CLICK")}, 2},
-             {kSoundOff, 1003, "jx", {Async("AUTSCH")}, 2},
-             {kSoundSpeakKeys, 1000, "x", {Sync("SX"), Async("DING")}, 1},
-             {kSoundDictation, 1003, "jx ", {Sync("SJ"), Sync("SJ")}, 1},
-         }) {
-        Exercise(c.soundStudio, c.errorTone);
-        Type(c.keys);
-        EXPECT_EQ(host.played, c.played) << c.soundStudio << " " << c.keys;
-        EXPECT_EQ(tutor.course.nCharPos, c.caret) << c.soundStudio << " " << c.keys;
-    }
-}
-
-TEST_F(SoundTest, DictationRefillsAfterAWordAndRemindsOfEnterAtTheEnd)
-{
-    Exercise(kSoundDictation);
-    EXPECT_EQ(Queue(), "jj ");
-    Type("jj ");
-    EXPECT_EQ(Queue(), "hh ");
-    EXPECT_EQ(host.played, (std::vector<Played>{Sync("SH"), Sync("SH"), Sync("SSPC")}))
-        << "the next word is spoken when the key is let go";
-    EXPECT_EQ(tutor.sound.bSayWordPending, 0);
-    host.played.clear();
-    Type("hh gg ff ff gg hh jj");
-    EXPECT_EQ(host.played.back(), Sync("SNTR")) << "the last word ends with Enter";
-    host.played.clear();
-    Type("x");
-    EXPECT_EQ(host.played, std::vector<Played>{Async("SNTR")}) << "a key after the end: press Enter";
-    Type("\r");
-    EXPECT_EQ(tutor.course.nExLine, 1);
-    EXPECT_EQ(Queue(), "fjf ");
-    EXPECT_EQ(host.timers.at(kDictationTimer), kFirstAnnouncementMs);
-}
-
-// The dictation timer: a new line is announced soon, then a reminder after every key; the
-// timer stops while a menu is open or the window is inactive, and speaks only where an
-// exercise line is on the page.
-TEST_F(SoundTest, TheDictationTimerAnnouncesAndReminds)
+// Dictation announces a new line soon, then reminds after every key; it speaks the next word
+// when a word's last key is let go and asks for Enter at the end of the line.
+TEST_F(SoundTest, DictationSpeaksTheNextWordAndTheTimerReminds)
 {
     Exercise(kSoundDictation);
     EXPECT_EQ(host.timers.at(kDictationTimer), kFirstAnnouncementMs);
-    OnMainWindowActive(tutor, true);
-    EXPECT_EQ(host.timers.at(kDictationTimer), kFirstAnnouncementMs) << "at the start of the line";
     host.Fire(kDictationTimer);
-    EXPECT_EQ(host.played, (std::vector<Played>{Sync("SJ"), Sync("SJ"), Sync("SSPC")}));
+    EXPECT_EQ(host.played, (Played{Sync("SJ"), Sync("SJ"), Sync("SSPC")}));
     EXPECT_EQ(host.timers.at(kDictationTimer), kReminderMs);
-    Type("j");
-    EXPECT_EQ(host.timers.at(kDictationTimer), kReminderMs);
+    host.played.clear();
+    Type("xjj ");
+    EXPECT_EQ(host.played, (Played{Sync("SJ"), Sync("SH"), Sync("SH"), Sync("SSPC")}))
+        << "a wrong key names the right one; the next word follows the last key of a word";
     OnMenuOpened(tutor);
     EXPECT_FALSE(host.timers.contains(kDictationTimer));
     OnMainWindowActive(tutor, true);
-    EXPECT_EQ(host.timers.at(kDictationTimer), kReminderMs);
-    OnMainWindowActive(tutor, false);
-    EXPECT_FALSE(host.timers.contains(kDictationTimer));
-    Paint();
-    EXPECT_EQ(host.timers.at(kDictationTimer), kReminderMs) << "drawn again inside the line";
-
-    tutor.course.nPage = 3;   // a page of text
-    Paint();
-    host.timers.clear();
-    OnMainWindowActive(tutor, true);
-    StartDictation(tutor);
-    EXPECT_TRUE(host.timers.empty()) << "no announcing away from the exercise";
+    EXPECT_EQ(host.timers.at(kDictationTimer), kReminderMs) << "inside the line";
+    Type("hh gg ff ff gg hh jj");
+    EXPECT_EQ(host.played.back(), Sync("SNTR")) << "the last word ends with Enter";
+    host.played.clear();
+    Type("x\r");
+    EXPECT_EQ(host.played, Played{Async("SNTR")}) << "a key after the end: press Enter";
+    EXPECT_EQ(Queue(), "fjf ");
+    EXPECT_EQ(host.timers.at(kDictationTimer), kFirstAnnouncementMs);
 }
 
 }  // namespace
