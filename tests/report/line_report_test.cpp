@@ -24,7 +24,12 @@ protected:
         QFile file(directory.filePath("exreport"));
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("(none)");
     }
-    std::string Overflow(const std::string& line) const { return std::to_string(tutor.screen.TextWidth(line) - 470); }
+    // A lengthy line's entry in the report, measured against a column of 470 pixels.
+    std::string Entry(int id, const std::string& line) const
+    {
+        const int overflow = tutor.screen.TextWidth(line) - 470;
+        return std::to_string(id) + ", overflow amount = " + std::to_string(overflow) + "\n" + line + "\n";
+    }
 
     QTemporaryDir directory;
     QString previous;
@@ -44,17 +49,11 @@ TEST_F(LineReportTest, LengthyLinesWithIdsOverflowsAndLessonSummariesInOrder)
     PlaceColumn(tutor, 9, 2);
     const Rect column = tutor.layout.rcPageArea;
     ASSERT_TRUE(WriteLineReport(tutor));
-    EXPECT_EQ(Report(), "Hand = RIGHTHAND.\n\n"
-                        "33, overflow amount = " + Overflow(wide) + "\n" + wide + "\n"
-                        "Lesson 4 processed. LEFT HAND. Lengthy lines = 1\n\n"
-                        "433, overflow amount = " + Overflow(wide) + "\n" + wide + "\n"
-                        "434, overflow amount = " + Overflow(wide + "W") + "\n" + wide + "W\n"
-                        "Lesson 4 processed. RIGHT HAND. Lengthy lines = 2\n\n"
-                        "81, overflow amount = " + Overflow(wide) + "\n" + wide + "\n"
-                        "Lesson 7 processed. Lengthy lines = 1\n\n"
-                        "531, overflow amount = " + Overflow(wide) + "\n" + wide + "\n"
-                        "Lesson 23 processed. RIGHT HAND. Lengthy lines = 1\n\n"
-                        "Total number of lengthy lines = 5\n");
+    EXPECT_EQ(Report(), "Hand = RIGHTHAND.\n\n" + Entry(33, wide) + "Lesson 4 processed. LEFT HAND. Lengthy lines = 1\n\n" +
+                            Entry(433, wide) + Entry(434, wide + "W") +
+                            "Lesson 4 processed. RIGHT HAND. Lengthy lines = 2\n\n" + Entry(81, wide) +
+                            "Lesson 7 processed. Lengthy lines = 1\n\n" + Entry(531, wide) +
+                            "Lesson 23 processed. RIGHT HAND. Lengthy lines = 1\n\nTotal number of lengthy lines = 5\n");
     EXPECT_EQ(tutor.layout.rcPageArea, column);
 }
 
@@ -69,8 +68,8 @@ TEST_F(LineReportTest, ALineAsWideAsItsColumnIsLengthyAndEachRunWritesTheFileAfr
     ASSERT_EQ(tutor.screen.TextWidth(line), 470) << "no exact line could be built";
     resources.strings.Set(48, line);
     ASSERT_TRUE(WriteLineReport(tutor));
-    EXPECT_EQ(Report(), "Hand = LEFTHAND.\n\n48, overflow amount = 0\n" + line +
-                            "\nLesson 5 processed. LEFT HAND. Lengthy lines = 1\n\nTotal number of lengthy lines = 1\n");
+    EXPECT_EQ(Report(), "Hand = LEFTHAND.\n\n" + Entry(48, line) +
+                            "Lesson 5 processed. LEFT HAND. Lengthy lines = 1\n\nTotal number of lengthy lines = 1\n");
     resources.strings.Set(48, "");
     ASSERT_TRUE(WriteLineReport(tutor));
     EXPECT_EQ(Report(), "Hand = LEFTHAND.\n\nTotal number of lengthy lines = 0\n");

@@ -1,4 +1,3 @@
-#include "flow/dictation.h"
 #include "flow/timers.h"
 #include "flow/typing.h"
 #include "sound/dictation.h"
@@ -6,6 +5,7 @@
 #include "support/tutor_fixture.h"
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 void PrintTo(const FakeHost::Played& played, std::ostream* out)
@@ -31,18 +31,17 @@ protected:
         resources.strings.Set(1, "fjf jfj");
         host.SetTimerHandler([this](int id) { OnTimer(tutor, id); });
     }
-    // The exercise page of lesson 2 in a sound mode.
-    void Exercise(int soundStudio, int errorTone = 0)
+    // Types keys on the first line of lesson 2's exercise page in a sound mode.
+    void Type(const std::string& keys, int soundStudio = -1, int errorTone = 0)
     {
-        tutor.course.nSoundStudio = soundStudio;
-        tutor.course.nErrorTone = errorTone;
-        tutor.course.nLesson = 2;
-        tutor.course.nPage = 2;
-        Start();
-        host.played.clear();
-    }
-    void Type(const std::string& keys)
-    {
+        if (soundStudio >= 0) {
+            tutor.course.nLesson = tutor.course.nPage = 2;
+            tutor.course.nExLine = tutor.course.nCharPos = 0;
+            tutor.course.nSoundStudio = static_cast<int16_t>(soundStudio);
+            tutor.course.nErrorTone = static_cast<int16_t>(errorTone);
+            Start();
+            host.played.clear();
+        }
         for (char key : keys) {
             OnCharacter(tutor, static_cast<unsigned char>(key));
             OnKeyRelease(tutor);
@@ -59,11 +58,10 @@ protected:
 // shown before the name is heard.
 TEST_F(SoundTest, EveryKeySpeaksItsNameAndOtherCharactersNothing)
 {
-    const std::pair<unsigned char, const char*> names[] = {
-        {'a', "SA"},  {'A', "SA"},  {'z', "SZ"},   {'?', "S?"},   {0xDF, "SSZ"},  {'0', "S0"},    {'9', "S9"},
-        {',', "S,"},  {'-', "S-"},  {'.', "SFS"},  {0xE4, "SAA"}, {0xD6, "SOO"},  {0xDC, "SUU"},  {'\r', "SNTR"},
-        {' ', "SSPC"}, {'!', nullptr}, {'\b', nullptr}, {'\t', nullptr}};
-    for (const auto& [ch, name] : names) {
+    for (const auto& [ch, name] : std::vector<std::pair<unsigned char, const char*>>{
+             {'a', "SA"}, {'A', "SA"}, {'z', "SZ"}, {'?', "S?"}, {0xDF, "SSZ"}, {'0', "S0"}, {'9', "S9"}, {',', "S,"},
+             {'-', "S-"}, {'.', "SFS"}, {0xE4, "SAA"}, {0xD6, "SOO"}, {0xDC, "SUU"}, {'\r', "SNTR"}, {' ', "SSPC"},
+             {'!', nullptr}, {'\b', nullptr}, {'\t', nullptr}}) {
         host.played.clear();
         const int flushes = host.flushes;
         EXPECT_EQ(SpeakKey(tutor, ch), name ? kSpoken : kNoName) << int(ch);
@@ -76,40 +74,46 @@ TEST_F(SoundTest, EveryKeySpeaksItsNameAndOtherCharactersNothing)
 }
 
 // The queue holds the next word with its space, the first half of a longer run, and Enter
-// where it reaches the end of the line.
+// where it reaches the end of the line; past the end it stays.
 TEST_F(SoundTest, TheDictationQueueTakesAWordOrHalfARunAndEnterAtTheEnd)
 {
-    struct Case {
-        std::string line;
-        int caret;
-        std::string queue;
-    };
-    for (const Case& c : {Case{"jj hh gg ff", 0, "jj "}, Case{"jj hh gg ff", 3, "hh "}, Case{"jj hh gg ff", 9, "ff\r"},
-                          Case{"Mitternacht.", 0, "Mitt"}, Case{"Kaffee bitte", 0, "Kaf"}, Case{"Tee, bitte", 5, "bitte\r"},
-                          Case{"ja", 0, "ja\r"}, Case{"ja", 1, "a\r"}, Case{"ja", 2, "a\r"}}) {
-        tutor.course.nCharPos = static_cast<int16_t>(c.caret);
-        FillSayQueue(tutor, c.line);
-        EXPECT_EQ(Queue(), c.queue) << c.line << " from " << c.caret;
+    for (const auto& [line, caret, queue] : std::vector<std::tuple<std::string, int16_t, std::string>>{
+             {"jj hh gg ff", 0, "jj "}, {"jj hh gg ff", 3, "hh "}, {"jj hh gg ff", 9, "ff\r"},
+             {"Mitternacht.", 0, "Mitt"}, {"Kaffee", 0, "Kaf"}, {"Tee, bitte", 5, "bitte\r"},
+             {"ja", 0, "ja\r"}, {"ja", 1, "a\r"}, {"ja", 2, "a\r"}}) {
+        tutor.course.nCharPos = caret;
+        FillSayQueue(tutor, line);
+        EXPECT_EQ(Queue(), queue) << line << " from " << caret;
     }
 }
 
-// Dictation announces a new line soon, then reminds after every key; it speaks the next word
-// when a word's last key is let go and asks for Enter at the end of the line.
-TEST_F(SoundTest, DictationSpeaksTheNextWordAndTheTimerReminds)
+// Each mode sounds the typed keys: their names, the click, or the error tone after a wrong one.
+TEST_F(SoundTest, EachModeSoundsTheKeysOfTheExercise)
 {
-    Exercise(kSoundDictation);
+    for (const auto& [soundStudio, errorTone, played] : std::vector<std::tuple<int, int, Played>>{
+             {kSoundOff, 0, {}},
+             {kSoundSpeakKeys, 0, {Sync("SJ"), Sync("SX")}},
+             {kSoundTypewriter, 0, {Async("CLICK"), Async("CLICK")}},
+             {kSoundOff, 1003, {Async("AUTSCH")}},
+             {kSoundSpeakKeys, 1000, {Sync("SJ"), Sync("SX"), Async("DING")}}}) {
+        Type("jx", soundStudio, errorTone);
+        EXPECT_EQ(host.played, played) << soundStudio << " " << errorTone;
+    }
+}
+
+// Dictation announces a new line, names the right key after a wrong one, speaks the next
+// word when a word's last key is let go and asks for Enter at the end of the line.
+TEST_F(SoundTest, DictationSpeaksTheLineAheadOfTheKeys)
+{
+    Type("", kSoundDictation);
     EXPECT_EQ(host.timers.at(kDictationTimer), kFirstAnnouncementMs);
     host.Fire(kDictationTimer);
     EXPECT_EQ(host.played, (Played{Sync("SJ"), Sync("SJ"), Sync("SSPC")}));
     EXPECT_EQ(host.timers.at(kDictationTimer), kReminderMs);
     host.played.clear();
     Type("xjj ");
-    EXPECT_EQ(host.played, (Played{Sync("SJ"), Sync("SH"), Sync("SH"), Sync("SSPC")}))
-        << "a wrong key names the right one; the next word follows the last key of a word";
-    OnMenuOpened(tutor);
-    EXPECT_FALSE(host.timers.contains(kDictationTimer));
-    OnMainWindowActive(tutor, true);
-    EXPECT_EQ(host.timers.at(kDictationTimer), kReminderMs) << "inside the line";
+    EXPECT_EQ(host.played, (Played{Sync("SJ"), Sync("SH"), Sync("SH"), Sync("SSPC")}));
+    EXPECT_EQ(tutor.course.nCharPos, 3);
     Type("hh gg ff ff gg hh jj");
     EXPECT_EQ(host.played.back(), Sync("SNTR")) << "the last word ends with Enter";
     host.played.clear();
