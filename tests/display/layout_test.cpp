@@ -39,12 +39,21 @@ TEST_F(LayoutTest, TheKeyboardAndTheBannerAreShownInRaisedFrames)
     tutor.screenImage.fill(palette::kBackground);
     DrawBanner(tutor);   // centred on the page area
     EXPECT_EQ(Area({88, 61, 603, 176}), resources.Picture("banner.png"));
-    for (const auto& [x, y, colour] : {std::tuple{86, 59, kWhite}, {86, 177, kWhite}, {87, 60, kWhite}, {604, 59, kGrey},
-                                       {604, 177, kGrey}, {603, 176, kGrey}, {85, 58, kBeige}, {605, 178, kBeige}})
+    for (const auto& [x, y, colour] : {std::tuple{86, 59, kWhite}, {86, 177, kWhite}, {87, 60, kWhite}, {87, 176, kWhite},
+                                       {604, 59, kGrey}, {604, 177, kGrey}, {603, 176, kGrey}, {85, 58, kBeige}})
         EXPECT_EQ(Pixel(x, y), colour) << x << "," << y;
     EraseFrame(tutor.screen, {88, 61, 603, 176});
     for (const auto& [x, y] : {std::pair{86, 59}, {86, 177}, {87, 60}, {604, 59}, {604, 177}, {603, 176}})
         EXPECT_EQ(Pixel(x, y), kBeige) << x << "," << y;
+}
+
+// A screen of twice the resolution gets every picture with twice the pixels each way.
+TEST(Pictures, AtTwiceTheResolutionEachPictureHasTwiceThePixels)
+{
+    Resources twice;
+    twice.scale = 2;
+    for (const char* file : {"keyboard.png", "lhome.png", "banner.png"})
+        EXPECT_EQ(twice.Picture(file).size(), Resources().Picture(file).size() * 2) << file;
 }
 
 }  // namespace

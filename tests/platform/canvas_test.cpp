@@ -78,19 +78,4 @@ TEST(Canvas, EveryChangedPixelIsReportedAsChangedAtEachScale)
     }
 }
 
-TEST(Canvas, CopyClipsAtBothImagesAndFailsOnlyWithoutASource)
-{
-    const QImage source = Pattern();
-    QImage target(20, 20, QImage::Format_RGB32);
-    target.fill(Qt::black);
-    Canvas canvas(&target);
-    EXPECT_TRUE(canvas.Copy(&source, 30, 25, 20, 20, -5, 10));
-    EXPECT_EQ(target.pixel(0, 10), source.pixel(35, 25));
-    EXPECT_EQ(target.pixel(4, 14), source.pixel(39, 29));
-    EXPECT_EQ(target.pixel(5, 10) & 0xFFFFFF, 0u) << "nothing beyond the source's right edge";
-    const QImage missing;
-    EXPECT_FALSE(canvas.Copy(&missing, 0, 0, 5, 5, 0, 0));
-    EXPECT_FALSE(Canvas().Copy(&source, 0, 0, 5, 5, 0, 0));
-}
-
 }  // namespace

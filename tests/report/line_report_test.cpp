@@ -57,8 +57,8 @@ TEST_F(LineReportTest, LengthyLinesWithIdsOverflowsAndLessonSummariesInOrder)
     EXPECT_EQ(tutor.layout.rcPageArea, column);
 }
 
-// A line exactly as wide as its column is lengthy by zero; a run that finds none empties the
-// file of the last one; a report that cannot be written says so.
+// A line exactly as wide as its column is lengthy by zero; a run that finds none leaves none
+// of the last run's entries in the file; a report that cannot be written says so.
 TEST_F(LineReportTest, ALineAsWideAsItsColumnIsLengthyAndEachRunWritesTheFileAfresh)
 {
     std::string line;

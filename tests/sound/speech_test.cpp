@@ -27,8 +27,7 @@ protected:
     {
         resources.strings = Resources::BuiltIn().strings;
         resources.namedRecordings = true;
-        resources.strings.Set(0, "jj hh gg ff ff gg hh jj");
-        resources.strings.Set(1, "fjf jfj");
+        resources.strings.Set(1, "fjf jfj");   // the first line, 0, is "jj hh gg ff ff gg hh jj"
         host.SetTimerHandler([this](int id) { OnTimer(tutor, id); });
     }
     // Types keys on the first line of lesson 2's exercise page in a sound mode.
@@ -47,11 +46,7 @@ protected:
             OnKeyRelease(tutor);
         }
     }
-    std::string Queue() const
-    {
-        const auto& queue = tutor.sound.abSayWord;
-        return std::string(queue.begin() + 1, queue.begin() + 1 + queue[0]);
-    }
+    std::string Queue() const { const auto& q = tutor.sound.abSayWord; return std::string(q.begin() + 1, q.begin() + 1 + q[0]); }
 };
 
 // A capital is named as its small letter; "?" has a name of its own beside ß's; the hand is
@@ -111,7 +106,10 @@ TEST_F(SoundTest, DictationSpeaksTheLineAheadOfTheKeys)
     EXPECT_EQ(host.played, (Played{Sync("SJ"), Sync("SJ"), Sync("SSPC")}));
     EXPECT_EQ(host.timers.at(kDictationTimer), kReminderMs);
     host.played.clear();
-    Type("xjj ");
+    Type("xj");
+    Paint();
+    EXPECT_EQ(host.timers.at(kDictationTimer), kReminderMs) << "drawn again inside the line";
+    Type("j ");
     EXPECT_EQ(host.played, (Played{Sync("SJ"), Sync("SH"), Sync("SH"), Sync("SSPC")}));
     EXPECT_EQ(tutor.course.nCharPos, 3);
     Type("hh gg ff ff gg hh jj");
