@@ -1,13 +1,14 @@
-#include "course/navigation.h"
-#include "display/bitmaps.h"
 #include "display/hand.h"
 #include "display/key_table.h"
 #include "display/keymap.h"
 #include "display/marks.h"
-#include "flow/page_change.h"
 #include "flow/screen.h"
 #include "platform/palette.h"
 #include "support/tutor_fixture.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -19,9 +20,8 @@ protected:
         tutor.course.nPage = 3;
         Start();
     }
-    // The screen's keyboard as an image of the keyboard's size.
     QImage ScreenKeyboard() const { return Area(tutor.display.rcKeyboard); }
-    // The keyboard with one picture laid over it at its place.
+    // The keyboard with one picture laid over it at its place, cut at the keyboard's edge.
     QImage KeyboardWith(const QImage& picture, Point at) const
     {
         QImage expected = tutor.display.hbmKeyboard.copy();
@@ -30,210 +30,112 @@ protected:
                 expected.setPixel(at.x + x, at.y + y, picture.pixel(x, y));
         return expected;
     }
-    QImage HandPicture(unsigned char ch) const { return tutor.display.hbmHand[KeyIndexOf(ch)]; }
-    Point Offset(unsigned char ch) const { return tutor.display.ptHandOffset[KeyIndexOf(ch)]; }
+    QImage KeyboardWith(int key) const { return KeyboardWith(tutor.display.hbmHand[key], tutor.display.ptHandOffset[key]); }
 };
 
-TEST_F(HandTest, AtRestTheScreenShowsTheHomeHandAndTheCompositeIsBare)
+TEST_F(HandTest, AStruckKeyShowsOneHandAndGoingHomeBringsBackTheBareComposite)
 {
-    EXPECT_EQ(ScreenKeyboard(), KeyboardWith(tutor.display.hbmHand[keys::kHome], {92, 53}));
-    EXPECT_EQ(tutor.display.hbmComposite, tutor.display.hbmKeyboard);
-}
-
-TEST_F(HandTest, AStruckKeyShowsOneHandAndGoingHomeRestoresTheComposite)
-{
-    for (unsigned char ch : std::initializer_list<unsigned char>{'q', 'p', '1', '0', ',', '-', ' ', '\r', 0xFC, 'j'}) {
+    EXPECT_EQ(ScreenKeyboard(), KeyboardWith(resources.Picture("lhome.png"), {92, 53})) << "at rest";
+    // A capital strikes its small letter's key, "?" the key of ß.
+    const std::pair<unsigned char, int> struck[] = {
+        {'q', keys::kLetterA + 16}, {'p', keys::kLetterA + 15}, {'1', keys::kDigit0 + 1}, {'0', keys::kDigit0},
+        {',', keys::kComma},        {'-', keys::kDash},         {' ', keys::kSpace},       {'\r', keys::kReturn},
+        {0xFC, keys::kUmlautU},     {'A', keys::kLetterA},      {0xD6, keys::kUmlautO},    {'?', keys::kSharpS}};
+    for (const auto& [ch, key] : struck) {
+        EXPECT_EQ(KeyIndexOf(ch), key) << int(ch);
         DrawHandAtKey(tutor, ch);
-        EXPECT_EQ(ScreenKeyboard(), KeyboardWith(HandPicture(ch), Offset(ch))) << int(ch) << ": one hand, no home hand";
-        DrawHomeHand(tutor);
-        EXPECT_EQ(tutor.display.hbmComposite, tutor.display.hbmKeyboard) << int(ch);
-        EXPECT_EQ(ScreenKeyboard(), KeyboardWith(tutor.display.hbmHand[keys::kHome], {92, 53})) << int(ch);
-    }
-}
-
-TEST_F(HandTest, AtTwiceTheResolutionTheKeyboardShowsTheSamePixelsTwiceAsLarge)
-{
-    const auto strike = [this] {
-        for (unsigned char ch : {'q', '\r', 'p'}) {
-            DrawHandAtKey(tutor, ch);
+        EXPECT_EQ(ScreenKeyboard(), KeyboardWith(key)) << int(ch) << ": one hand, no home hand";
+        for (int time : {1, 2}) {
             DrawHomeHand(tutor);
+            EXPECT_EQ(tutor.display.hbmComposite, tutor.display.hbmKeyboard) << int(ch) << " home " << time;
+            EXPECT_EQ(ScreenKeyboard(), KeyboardWith(keys::kHome)) << int(ch) << " home " << time;
         }
-        DrawHandAtKey(tutor, 'y');
-        return ScreenKeyboard();
-    };
-    const QImage once = strike();
-    resources.scale = 2;
-    resources.doubledPictures = true;
-    Start();
-    const QImage twice = strike();
-    ASSERT_EQ(twice.size(), once.size() * 2);
-    EXPECT_EQ(twice.copy().scaled(once.size()), once) << "the same place at each scale";
-    EXPECT_EQ(twice.copy().scaled(once.size()).scaled(twice.size()), twice) << "every pixel doubled";
-}
-
-TEST_F(HandTest, ACapitalShowsItsSmallLettersPictureAndAKeylessCharacterNothing)
-{
-    DrawHandAtKey(tutor, 'A');
-    EXPECT_EQ(ScreenKeyboard(), KeyboardWith(HandPicture('a'), Offset('a')));
-    const QImage before = ScreenKeyboard();
-    const Rect hand = tutor.display.rcHand;
-    DrawHandAtKey(tutor, '!');
-    EXPECT_EQ(ScreenKeyboard(), before);
-    EXPECT_EQ(tutor.display.rcHand, hand);
-}
-
-TEST_F(HandTest, TwoHomeHandsInARowChangeNothing)
-{
+    }
     DrawHandAtKey(tutor, 'k');
-    DrawHomeHand(tutor);
     const QImage screen = tutor.screenImage.copy();
-    DrawHomeHand(tutor);
-    EXPECT_EQ(tutor.screenImage, screen);
-    EXPECT_EQ(tutor.display.hbmComposite, tutor.display.hbmKeyboard);
+    for (unsigned char ch : {'!', '\t', '\b', '\x80'})
+        DrawHandAtKey(tutor, ch);
+    EXPECT_EQ(tutor.screenImage, screen) << "a character without a key shows nothing";
     EXPECT_EQ(host.beeps, 0);
 }
 
-TEST_F(HandTest, APictureReachingBelowTheKeyboardIsCutAtItsBottomEdge)
+TEST_F(HandTest, TheRightHandRestsAtItsOwnPlaceAndIsCutAtTheKeyboardsBottomEdge)
 {
     tutor.course.bLeftHand = 0;
     ASSERT_TRUE(ChangeHand(tutor));
-    const Rect below{tutor.display.rcKeyboard.left, tutor.display.rcKeyboard.bottom, tutor.display.rcKeyboard.right,
-                     tutor.display.rcKeyboard.bottom + 1};
-    const QImage frame = Area(below);
-    DrawHandAtKey(tutor, '1');
-    EXPECT_EQ(Offset('1'), (Point{0, 9}));
-    EXPECT_EQ(tutor.display.rcHandUnion.bottom, 128);
-    EXPECT_EQ(Area(below), frame) << "the frame under the keyboard is untouched";
-}
-
-TEST_F(HandTest, ChangingHandsUsesTheRightHandsPicturesAndPlaces)
-{
-    tutor.course.nCharPos = 3;
-    tutor.course.bLeftHand = 0;
-    ASSERT_TRUE(ChangeHand(tutor));
-    EXPECT_EQ(tutor.display.rcHome, (Rect{73, 53, 213, 128}));
-    EXPECT_EQ(tutor.course.nCharPos, 0);
     EXPECT_EQ(ScreenKeyboard(), KeyboardWith(resources.Picture("rhome.png"), {73, 53}));
+    const Rect below = tutor.display.rcKeyboard.offset(0, tutor.display.rcKeyboard.height());
+    const QImage frame = Area(below);
+    DrawHandAtKey(tutor, '1');   // its picture reaches one pixel below the keyboard
+    EXPECT_EQ(ScreenKeyboard(), KeyboardWith(KeyIndexOf('1')));
+    EXPECT_EQ(Area(below), frame) << "the frame under the keyboard is untouched";
+    DrawHomeHand(tutor);
+    EXPECT_EQ(tutor.display.hbmComposite, tutor.display.hbmKeyboard);
 }
 
-TEST_F(HandTest, ANewKeyIsInvertedAndEachHomeKeyCarriesAGreySpot)
+// Shaded keys are inverted. Undone, every key and the home row f..j show the keyboard again;
+// what the home spots reach beyond the row is drawn over by the keyboard or hand that follows.
+TEST_F(HandTest, NewKeysAreInvertedHomeKeysSpottedAndBothUndone)
 {
     DrawKeyboard(tutor);
-    ShadeTwoKeys(tutor, 'k', 'd');
-    const Rect k = tutor.display.rcKey[KeyIndexOf('k')];
-    QImage inverted = KeyboardArea(k);
-    inverted.invertPixels();
-    EXPECT_EQ(Area(k), inverted);
-    const Rect& f = tutor.display.rcKey[KeyIndexOf('f')];
-    EXPECT_EQ(Pixel(f.left + 7, f.top + 8), (KeyboardArea(f).pixel(7, 8) ^ 0xBFBFBF) & 0xFFFFFF) << "grey XOR spot";
-    // The spot is 20 pixels across, through its centre both ways.
-    const QImage bare = KeyboardArea(tutor.display.rcKeyboard);
     const Rect& board = tutor.display.rcKeyboard;
-    const auto spotted = [&](int x, int y) { return Pixel(x, y) != (bare.pixel(x - board.left, y - board.top) & 0xFFFFFF); };
-    const Point centre{f.left + 7, f.top + 8};
-    int left = centre.x, right = centre.x, top = centre.y, bottom = centre.y;
-    while (spotted(left - 1, centre.y)) --left;
-    while (spotted(right + 1, centre.y)) ++right;
-    while (spotted(centre.x, top - 1)) --top;
-    while (spotted(centre.x, bottom + 1)) ++bottom;
-    EXPECT_EQ(right - left + 1, 20);
-    EXPECT_EQ(bottom - top + 1, 20);
+    const auto key = [&](char ch) { return tutor.display.rcKey[KeyIndexOf(static_cast<unsigned char>(ch))]; };
+    const auto inverted = [&](char ch) { QImage k = KeyboardArea(key(ch)); k.invertPixels(); return Area(key(ch)) == k; };
+    ShadeTwoKeys(tutor, 'k', 'd');
+    EXPECT_TRUE(inverted('k') && inverted('d'));
+    // A grey XOR spot 20 pixels across on each home key, centred at (7, 8) of the key.
+    const auto spotted = [&](int x, int y) {
+        return Pixel(x, y) == ((tutor.display.hbmKeyboard.pixel(x - board.left, y - board.top) ^ 0xBFBFBF) & 0xFFFFFF);
+    };
+    for (char home : {'f', 'g', 'h', 'j'}) {
+        const Point c{key(home).left + 7, key(home).top + 8};
+        EXPECT_TRUE(spotted(c.x - 10, c.y) && spotted(c.x + 9, c.y) && spotted(c.x, c.y - 10) && spotted(c.x, c.y + 9))
+            << home;
+        EXPECT_FALSE(spotted(c.x - 11, c.y) || spotted(c.x + 10, c.y) || spotted(c.x, c.y - 11) || spotted(c.x, c.y + 10))
+            << home;
+    }
+    const Rect row = Rect{118, 55, 199, 72}.offset(board.left, board.top);   // f g h j
+    const auto restored = [&] {
+        for (int i = 0; i < keys::kWithRect; ++i)
+            if (Area(tutor.display.rcKey[i]) != KeyboardArea(tutor.display.rcKey[i]))
+                return false;
+        return Area(row) == KeyboardArea(row);
+    };
+    UnShadeTwoKeys(tutor);
+    EXPECT_TRUE(restored());
+    // Six keys, then four, then five: the sixth slot, still holding the last group's, stays as it is.
+    for (const auto& [keys, fifth, sixth] :
+         {std::tuple{"tzbnp\xE4", true, true}, {"eicm", false, false}, {"tzbnp", true, false}}) {
+        unsigned char chars[6]{};
+        std::copy_n(keys, std::strlen(keys), chars);
+        ShadeKeyGroup(tutor, chars);
+        for (const char* ch = keys; *ch; ++ch)
+            EXPECT_TRUE(inverted(*ch)) << *ch;
+        UnShadeKeyGroup(tutor, fifth, sixth);
+        EXPECT_TRUE(restored()) << keys;
+    }
 }
 
-TEST_F(HandTest, GuideLinesLieWhereTheyShouldAndGoAgain)
+TEST_F(HandTest, GuideLinesLieBetweenTheKeyColumnsAndGoAgain)
 {
     tutor.display.rcKeyboard = {177, 243, 514, 371};   // as with a 16-pixel line in a 692 x 454 client
     SetKeyRects(tutor);
     DrawHomeHand(tutor);
     DrawGuides(tutor);
-    const QRgb grey = palette::kMidGrey & 0xFFFFFF;
-    EXPECT_EQ(Pixel(321, 339), grey);
-    EXPECT_EQ(Pixel(295, 252), grey);
-    EXPECT_EQ(Pixel(308, 296), grey) << "the middle of the first line";
-    EXPECT_EQ(Pixel(365, 339), grey);
-    EXPECT_EQ(Pixel(317, 252), grey);
+    // Across the row of each end of the three lines (keyboard coordinates) the grey runs from
+    // x - 1 to x at the lower end and to x + 1 at the upper one.
+    const auto grey = [&](int x, int y) { return Pixel(177 + x, 243 + y) == (palette::kMidGrey & 0xFFFFFF); };
+    for (const auto& [x, y] : {std::pair{144, 96}, {118, 9}, {188, 96}, {162, 9}, {166, 96}, {140, 9}}) {
+        int first = x, last = x;
+        while (grey(first - 1, y)) --first;
+        while (grey(last + 1, y)) ++last;
+        EXPECT_TRUE(grey(x, y) && first == x - 1 && last == x + (y == 96 ? 0 : 1)) << x << "," << y;
+    }
     const Rect besideTheGuides = Rect{200, 53, 248, 128}.offset(177, 243);
     EXPECT_EQ(Area(besideTheGuides), KeyboardArea(besideTheGuides)) << "the home hand is taken off first";
     EraseGuides(tutor);
     const Rect band{177 + 92, 243, 177 + 248, 243 + 128};
     EXPECT_EQ(Area(band), KeyboardArea(band));
-}
-
-struct PageHand {
-    int lesson;
-    int page;
-    bool shaded;
-    int trialStep;
-    char key;   // the key the hand is on; 'H' home; 0 none
-};
-
-TEST_F(HandTest, ThePageDecidesWhereTheHandIs)
-{
-    for (int left : {1, 0}) {
-        const char trial[] = {left ? 'j' : 'f', left ? 'h' : 'g', left ? 'g' : 'h', left ? 'f' : 'j'};
-        for (const PageHand& c : {PageHand{1, 4, false, 0, trial[0]}, PageHand{1, 4, false, 2, trial[2]},
-                                  PageHand{1, 4, false, 4, 'H'}, PageHand{3, 2, false, 0, 0},
-                                  PageHand{3, 3, true, 0, 0}, PageHand{3, 3, false, 0, 'H'}, PageHand{5, 1, true, 0, 0},
-                                  PageHand{5, 2, true, 0, 'H'}, PageHand{12, 2, true, 0, 0}, PageHand{12, 3, true, 0, 0},
-                                  PageHand{12, 4, true, 0, 'H'},
-                                  PageHand{23, 2, true, 0, 0}, PageHand{23, 3, true, 0, 'H'},
-                                  PageHand{2, 2, false, 0, 'H'}}) {
-            tutor.course.bLeftHand = left;
-            ASSERT_TRUE(ChangeHand(tutor));
-            DrawKeyboard(tutor);
-            tutor.course.nLesson = static_cast<int16_t>(c.lesson);
-            tutor.course.nPage = static_cast<int16_t>(c.page);
-            tutor.course.bHomeShaded = c.shaded;
-            tutor.course.nExLine = static_cast<int16_t>(c.trialStep);
-            DrawPageHand(tutor);
-            const std::string what = std::to_string(c.lesson) + "/" + std::to_string(c.page) + " hand " + std::to_string(left);
-            if (c.key == 0) {
-                EXPECT_EQ(ScreenKeyboard(), tutor.display.hbmKeyboard) << what;
-            } else if (c.key == 'H') {
-                EXPECT_EQ(ScreenKeyboard(), KeyboardWith(tutor.display.hbmHand[keys::kHome], tutor.display.ptHandOffset[keys::kHome])) << what;
-            } else {
-                const auto ch = static_cast<unsigned char>(c.key);
-                EXPECT_EQ(ScreenKeyboard(), KeyboardWith(HandPicture(ch), Offset(ch))) << what;
-            }
-            DrawHomeHand(tutor);
-        }
-    }
-}
-
-TEST_F(HandTest, AMissingPictureIsReportedByName)
-{
-    struct Case {
-        const char* file;
-        bool left;
-        const char* text;
-        const char* title;
-    };
-    for (const Case& c : {Case{"lhome.png", true, "Can't load hand graphic lhome", "CreateHandGraphics"},
-                          Case{"lcomma.png", true, "Can't load hand graphic lcomma", "CreateHandGraphics"},
-                          Case{"rue.png", false, "Can't load hand graphic r\xFC", "CreateHandGraphics"},
-                          Case{"keyboard.png", true, "Unable to load keyboard bitmap", "CreateBitMaps"}}) {
-        host.messages.clear();
-        resources.missing = {c.file};
-        tutor.course.bLeftHand = c.left;
-        EXPECT_FALSE(CreateBitMaps(tutor)) << c.file;
-        ASSERT_EQ(host.messages.size(), 1u) << c.file;
-        EXPECT_EQ(host.messages[0].text, c.text);
-        EXPECT_EQ(host.messages[0].title, c.title);
-    }
-    resources.missing = {"rhome.png"};
-    tutor.course.bLeftHand = 0;
-    EXPECT_FALSE(ChangeHand(tutor));
-}
-
-TEST_F(HandTest, AMissingBannerLeavesThePageEmptyAndSaysSo)
-{
-    resources.missing = {"banner.png"};
-    tutor.course.nLesson = 0;
-    tutor.course.nPage = 1;
-    Paint();
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Unable to load the banner bitmap");
-    EXPECT_EQ(host.messages[0].title, "DrawBanner");
 }
 
 }  // namespace

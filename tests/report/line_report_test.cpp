@@ -24,90 +24,60 @@ protected:
         QFile file(directory.filePath("exreport"));
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("(none)");
     }
-    // A line of x's exactly `width` pixels wide, or as near below it as x's allow.
-    std::string LineOfWidth(int width) const
+    // A lengthy line's entry in the report, measured against a column of 470 pixels.
+    std::string Entry(int id, const std::string& line) const
     {
-        std::string line;
-        while (tutor.screen.TextWidth(line + "x") <= width)
-            line += "x";
-        return line;
+        const int overflow = tutor.screen.TextWidth(line) - 470;
+        return std::to_string(id) + ", overflow amount = " + std::to_string(overflow) + "\n" + line + "\n";
     }
 
     QTemporaryDir directory;
     QString previous;
 };
 
-TEST_F(LineReportTest, WithoutLengthyLinesOnlyTheHandAndTheTotal)
-{
-    resources.strings.Set(32, "ruf du");
-    ASSERT_TRUE(WriteLineReport(tutor));
-    EXPECT_EQ(Report(), "Hand = LEFTHAND.\n\nTotal number of lengthy lines = 0\n");
-    tutor.course.bLeftHand = 0;
-    ASSERT_TRUE(WriteLineReport(tutor));
-    EXPECT_EQ(Report(), "Hand = RIGHTHAND.\n\nTotal number of lengthy lines = 0\n") << "the second run empties the file";
-}
-
+// Lessons 4 to 23 are measured against the narrow column (470 pixels at this size), each
+// hand's block for itself, and the column of the page on screen is kept.
 TEST_F(LineReportTest, LengthyLinesWithIdsOverflowsAndLessonSummariesInOrder)
 {
     const std::string wide(70, 'W');
-    resources.strings.Set(16, wide);        // lesson 3 is not measured
-    resources.strings.Set(33, wide);        // lesson 4, left hand, narrow column 470
-    resources.strings.Set(433, wide);       // lesson 4, right hand
+    for (int id : {16, 33, 433, 81, 531})   // 16: lesson 3 is not measured; 81: lesson 7, shared
+        resources.strings.Set(id, wide);
     resources.strings.Set(434, wide + "W");
-    resources.strings.Set(81, wide);        // lesson 7, shared
-    resources.strings.Set(531, wide);       // lesson 23, right hand, the last line
     tutor.course.bLeftHand = 0;
-    ASSERT_TRUE(WriteLineReport(tutor));
-    const auto overflow = [&](const std::string& line, int column) {
-        return std::to_string(tutor.screen.TextWidth(line) - column);
-    };
-    EXPECT_EQ(Report(), "Hand = RIGHTHAND.\n\n"
-                        "33, overflow amount = " + overflow(wide, 470) + "\n" + wide + "\n"
-                        "Lesson 4 processed. LEFT HAND. Lengthy lines = 1\n\n"
-                        "433, overflow amount = " + overflow(wide, 470) + "\n" + wide + "\n"
-                        "434, overflow amount = " + overflow(wide + "W", 470) + "\n" + wide + "W\n"
-                        "Lesson 4 processed. RIGHT HAND. Lengthy lines = 2\n\n"
-                        "81, overflow amount = " + overflow(wide, 470) + "\n" + wide + "\n"
-                        "Lesson 7 processed. Lengthy lines = 1\n\n"
-                        "531, overflow amount = " + overflow(wide, 470) + "\n" + wide + "\n"
-                        "Lesson 23 processed. RIGHT HAND. Lengthy lines = 1\n\n"
-                        "Total number of lengthy lines = 5\n");
-}
-
-TEST_F(LineReportTest, ALineExactlyAsWideAsItsColumnIsLengthyByZero)
-{
-    std::string line = LineOfWidth(470);
-    if (tutor.screen.TextWidth(line) != 470) {
-        // Pad with narrower letters until the width is exact.
-        for (const char* pad : {"i", "l", "."}) {
-            while (tutor.screen.TextWidth(line + pad) <= 470)
-                line += pad;
-        }
-    }
-    ASSERT_EQ(tutor.screen.TextWidth(line), 470) << "no exact line could be built";
-    resources.strings.Set(48, line);
-    ASSERT_TRUE(WriteLineReport(tutor));
-    EXPECT_EQ(Report(), "Hand = LEFTHAND.\n\n48, overflow amount = 0\n" + line +
-                            "\nLesson 5 processed. LEFT HAND. Lengthy lines = 1\n\nTotal number of lengthy lines = 1\n");
-}
-
-TEST_F(LineReportTest, TheColumnOfThePageOnScreenIsKept)
-{
     tutor.course.nLesson = 9;
     tutor.course.nPage = 2;
     PlaceColumn(tutor, 9, 2);
     const Rect column = tutor.layout.rcPageArea;
     ASSERT_TRUE(WriteLineReport(tutor));
+    EXPECT_EQ(Report(), "Hand = RIGHTHAND.\n\n" + Entry(33, wide) + "Lesson 4 processed. LEFT HAND. Lengthy lines = 1\n\n" +
+                            Entry(433, wide) + Entry(434, wide + "W") +
+                            "Lesson 4 processed. RIGHT HAND. Lengthy lines = 2\n\n" + Entry(81, wide) +
+                            "Lesson 7 processed. Lengthy lines = 1\n\n" + Entry(531, wide) +
+                            "Lesson 23 processed. RIGHT HAND. Lengthy lines = 1\n\nTotal number of lengthy lines = 5\n");
     EXPECT_EQ(tutor.layout.rcPageArea, column);
 }
 
-TEST_F(LineReportTest, AReportThatCannotBeWrittenSaysSo)
+// A line exactly as wide as its column is lengthy by zero; a run that finds none leaves none
+// of the last run's entries in the file; a report that cannot be written says so.
+TEST_F(LineReportTest, ALineAsWideAsItsColumnIsLengthyAndEachRunWritesTheFileAfresh)
 {
-    ASSERT_TRUE(QDir(directory.path()).mkdir("exreport"));
+    std::string line;
+    for (const char* pad : {"x", "i", "l", "."})
+        while (tutor.screen.TextWidth(line + pad) <= 470)
+            line += pad;
+    ASSERT_EQ(tutor.screen.TextWidth(line), 470) << "no exact line could be built";
+    resources.strings.Set(48, line);
+    ASSERT_TRUE(WriteLineReport(tutor));
+    EXPECT_EQ(Report(), "Hand = LEFTHAND.\n\n" + Entry(48, line) +
+                            "Lesson 5 processed. LEFT HAND. Lengthy lines = 1\n\nTotal number of lengthy lines = 1\n");
+    resources.strings.Set(48, "");
+    ASSERT_TRUE(WriteLineReport(tutor));
+    EXPECT_EQ(Report(), "Hand = LEFTHAND.\n\nTotal number of lengthy lines = 0\n");
+    ASSERT_TRUE(QFile::remove(directory.filePath("exreport")) && QDir(directory.path()).mkdir("exreport"));
     EXPECT_FALSE(WriteLineReport(tutor));
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].title, "WRITE FILE ERROR");
-    EXPECT_EQ(host.messages[0].text, "Unable to open, or write to, the file 'exreport'.");
+    EXPECT_EQ(host.messages[0].text + " / " + host.messages[0].title,
+              "Unable to open, or write to, the file 'exreport'. / WRITE FILE ERROR");
 }
 
 }  // namespace
