@@ -151,6 +151,18 @@ SessionRecord DecodeSession(const std::array<unsigned char, kSessionRecordSize>&
             {Get32(&bytes[12]), Get32(&bytes[16]), Get32(&bytes[20]), Get32(&bytes[24])}};
 }
 
+SessionRecord SessionRecordOf(const Tutor& tutor, const Rect& window)
+{
+    const CourseState& course = tutor.course;
+    return {static_cast<int16_t>(course.bLeftHand ? 0 : 1),
+            course.nLesson,
+            static_cast<int16_t>(course.nFontSize),
+            tutor.layout.cyLine,
+            static_cast<int16_t>(course.nSoundStudio),
+            static_cast<int16_t>(course.nErrorTone),
+            window};
+}
+
 bool IsUsableSession(const SessionRecord& record)
 {
     const auto in = [](int value, int low, int high) { return value >= low && value <= high; };
@@ -183,24 +195,19 @@ bool ReadSessionFile(Tutor& tutor, const std::string& path, Rect& window, bool o
     tutor.session.nSavedLesson = course.nLesson;
     course.nCorrect = 0;
     course.nKeystrokes = 0;
+    tutor.session.savedRecord = SessionRecordOf(tutor, window);   // as it will be written back
     return true;
 }
 
 bool WriteSessionFile(Tutor& tutor, const std::string& path, const Rect& window)
 {
-    const CourseState& course = tutor.course;
-    const SessionRecord record{static_cast<int16_t>(course.bLeftHand ? 0 : 1),
-                               course.nLesson,
-                               static_cast<int16_t>(course.nFontSize),
-                               tutor.layout.cyLine,
-                               static_cast<int16_t>(course.nSoundStudio),
-                               static_cast<int16_t>(course.nErrorTone),
-                               window};
+    const SessionRecord record = SessionRecordOf(tutor, window);
     if (!ReplaceFile(path, EncodeSession(record))) {
         ReportFailure(tutor, "Unable to open, or write to, the file '%s'.", "WRITE FILE ERROR", true);
         return false;
     }
-    tutor.course.nWorkedLesson = course.nLesson;
+    tutor.course.nWorkedLesson = tutor.course.nLesson;
     tutor.session.nSavedLesson = tutor.course.nWorkedLesson;
+    tutor.session.savedRecord = record;
     return true;
 }
