@@ -105,9 +105,11 @@ bool ReplaceFile(const std::string& path, const std::array<unsigned char, kSessi
     const std::string target = FollowLinks(path);
     struct stat old {};
     const bool exists = stat(target.c_str(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode))
+    // A file the user may not write is refused, as opening it for writing would be: the
+    // rename of a new file over it would get round its mode.
+    if (exists && (!S_ISREG(old.st_mode) || faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0))
         return false;
-    std::string temporary = target + ".XXXXXX";
+    std::string temporary = target + ".tastora-XXXXXX";
     const int fd = exists ? mkstemp(temporary.data()) : -1;
     if (fd < 0) {
         const int direct = open(target.c_str(), O_WRONLY | O_CLOEXEC | (exists ? 0 : O_CREAT | O_EXCL), 0666);

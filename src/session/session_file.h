@@ -34,6 +34,7 @@ bool IsUsableSession(const SessionRecord& record);
 // On failure beeps, shows "READ FILE ERROR" and changes nothing.
 bool ReadSessionFile(Tutor& tutor, const std::string& path, Rect& window, bool owned = true);
 // Writes the session with the given window rectangle. The old file is replaced only by a
-// complete new one, keeping its mode and any link to it. On failure beeps, shows "WRITE FILE
-// ERROR", keeps the old file and the session stays unsaved.
+// complete new one, keeping its mode and any link to it; a file the user may not write is
+// refused. On failure beeps, shows "WRITE FILE ERROR", keeps the old file and the session
+// stays unsaved.
 bool WriteSessionFile(Tutor& tutor, const std::string& path, const Rect& window);

@@ -164,7 +164,8 @@ TEST_F(SessionTest, SavingReplacesTheFileWholeOrKeepsIt)
     course.nLesson = course.nWorkedLesson = 9;
     for (const Case& c : {Case{"link.klv", "target.klv", 0640, false, false, true},
                           Case{std::string(252, 'g'), std::string(252, 'g'), 0644, false, false, true},   // no room for a temporary
-                          Case{"full.klv", "full.klv", 0644, true, false, false}}) {
+                          Case{"full.klv", "full.klv", 0644, true, false, false},
+                          Case{"readonly.klv", "readonly.klv", 0444, false, true, false}}) {
         Write(c.target, QByteArray(50, 'o'));
         ASSERT_EQ(chmod(Path(c.target).c_str(), c.mode), 0);
         ASSERT_TRUE(c.name == c.target || symlink(c.target.c_str(), Path(c.name).c_str()) == 0);
@@ -183,7 +184,7 @@ TEST_F(SessionTest, SavingReplacesTheFileWholeOrKeepsIt)
         EXPECT_EQ(Read(c.target), c.written ? Bytes({0, 9, 1000, 20, 0, 0, {7, 8, 807, 608}}) : QByteArray(50, 'o'));
         EXPECT_EQ(std::filesystem::status(Path(c.target)).permissions(), std::filesystem::perms(c.mode)) << c.name;
     }
-    EXPECT_EQ(host.beeps, 1);
+    EXPECT_EQ(host.beeps, 2);
 }
 
 // A save killed at any moment leaves the old record or the new one. A temporary file left
@@ -208,7 +209,7 @@ TEST_F(SessionTest, ASaveKilledAtAnyMomentLeavesTheFileWhole)
         ASSERT_NE(which, -1) << "round " << round << ": " << Read("kill.klv").size() << " bytes";
         ++held[which];
         for (const QString& file : QDir(directory.path()).entryList(QDir::Files | QDir::Hidden)) {
-            ASSERT_TRUE(file == "kill.klv" || file.startsWith("kill.klv.")) << "left " << file.toStdString();
+            ASSERT_TRUE(file == "kill.klv" || file.startsWith("kill.klv.tastora-")) << "left " << file.toStdString();
             temporaries += file != "kill.klv" && QFile::remove(directory.filePath(file));
         }
     }
