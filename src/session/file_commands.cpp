@@ -1,5 +1,6 @@
 #include "session/file_commands.h"
 
+#include "course/demo.h"
 #include "display/hand.h"
 #include "flow/page_change.h"
 #include "flow/screen.h"
@@ -9,45 +10,27 @@
 
 namespace {
 
-bool Unsaved(const Tutor& tutor)
-{
-    return tutor.course.nWorkedLesson != tutor.session.nSavedLesson;
-}
-
 // The file name the question and the messages name: the file's, or none yet.
 std::string QuestionName(const Tutor& tutor)
 {
     return tutor.shell.szFileName.empty() ? std::string() : tutor.shell.szTitleName;
 }
 
-// The save prompt of Neu and Öffnen; sets bSaveCancelled when the command is to stop.
-void PromptToSave(Tutor& tutor)
-{
-    SessionState& session = tutor.session;
-    session.bSaveCancelled = 0;
-    switch (tutor.host.AskToSave(QuestionName(tutor))) {
-    case SaveAnswer::Yes:
-        // A failed write has said so; the command goes on all the same.
-        if (!tutor.shell.szFileName.empty())
-            FileSave(tutor);
-        else if (!FileSaveAs(tutor))
-            session.bSaveCancelled = 1;
-        break;
-    case SaveAnswer::No:
-        break;
-    case SaveAnswer::Cancel:
-        session.bSaveCancelled = 1;
-        break;
-    }
-}
-
-// False when the learner chose to stop the command.
+// Offers to save an unsaved session; false when the command is to stop: Abbruch, or a save
+// that was cancelled or failed (its error has been shown), so that nothing is lost.
 bool MayDropSession(Tutor& tutor)
 {
-    if (!Unsaved(tutor))
+    if (!IsSessionUnsaved(tutor))
         return true;
-    PromptToSave(tutor);
-    return !tutor.session.bSaveCancelled;
+    switch (tutor.host.AskToSave(QuestionName(tutor))) {
+    case SaveAnswer::Yes:
+        return FileSave(tutor);
+    case SaveAnswer::No:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
 }
 
 // Runs a read or write of `path` with the messages naming that file; the name stays only
@@ -65,9 +48,19 @@ bool NamingFile(Tutor& tutor, const std::string& path, Action action)
 
 }  // namespace
 
+bool IsSessionUnsaved(const Tutor& tutor)
+{
+    // Pages looked at and the window's place are no work on the session.
+    SessionRecord now = SessionRecordOf(tutor, {}), saved = tutor.session.savedRecord;
+    now.lesson = saved.lesson = 0;
+    saved.window = {};
+    return tutor.course.nWorkedLesson != tutor.session.nSavedLesson || now != saved;
+}
+
 void FileNew(Tutor& tutor)
 {
-    if (!MayDropSession(tutor))
+    tutor.session.bSaveCancelled = !MayDropSession(tutor);
+    if (tutor.session.bSaveCancelled)
         return;
     DrawKeyboard(tutor);
     CourseState& course = tutor.course;
@@ -79,14 +72,21 @@ void FileNew(Tutor& tutor)
     tutor.session.nSavedLesson = 0;
     course.nCorrect = 0;
     course.nKeystrokes = 0;
-    // The file stays: a later Speichern writes to the file last opened or saved.
+    tutor.session.savedRecord = SessionRecordOf(tutor, {});
+    // The new session has no file, so that Speichern cannot overwrite the old one with it. A
+    // session that came from a file shows no demonstration, nor does its new start.
+    if (!tutor.shell.szFileName.empty() && tutor.demo.nDemoTick == -1)
+        StopDemo(tutor);
+    tutor.shell.szFileName.clear();
+    tutor.shell.szTitleName.clear();
     tutor.host.ShowCaption({});
     ChangePage(tutor, 0);
 }
 
 void FileOpen(Tutor& tutor)
 {
-    if (!MayDropSession(tutor))
+    tutor.session.bSaveCancelled = !MayDropSession(tutor);
+    if (tutor.session.bSaveCancelled)
         return;
     const std::string path = tutor.host.ChooseFileToOpen();
     if (path.empty())
@@ -134,16 +134,5 @@ bool FileSaveAs(Tutor& tutor)
 
 bool MayLeave(Tutor& tutor)
 {
-    if (!Unsaved(tutor))
-        return true;
-    switch (tutor.host.AskToSave(QuestionName(tutor))) {
-    case SaveAnswer::Yes:
-        // A failed write keeps the program open, so the session can be saved elsewhere.
-        return FileSave(tutor);
-    case SaveAnswer::No:
-        return true;
-    case SaveAnswer::Cancel:
-        break;
-    }
-    return false;
+    return MayDropSession(tutor);
 }

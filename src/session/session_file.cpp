@@ -105,9 +105,11 @@ bool ReplaceFile(const std::string& path, const std::array<unsigned char, kSessi
     const std::string target = FollowLinks(path);
     struct stat old {};
     const bool exists = stat(target.c_str(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode))
+    // A file the user may not write is refused, as opening it for writing would be: the
+    // rename of a new file over it would get round its mode.
+    if (exists && (!S_ISREG(old.st_mode) || faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0))
         return false;
-    std::string temporary = target + ".XXXXXX";
+    std::string temporary = target + ".tastora-XXXXXX";
     const int fd = exists ? mkstemp(temporary.data()) : -1;
     if (fd < 0) {
         const int direct = open(target.c_str(), O_WRONLY | O_CLOEXEC | (exists ? 0 : O_CREAT | O_EXCL), 0666);
@@ -151,6 +153,18 @@ SessionRecord DecodeSession(const std::array<unsigned char, kSessionRecordSize>&
             {Get32(&bytes[12]), Get32(&bytes[16]), Get32(&bytes[20]), Get32(&bytes[24])}};
 }
 
+SessionRecord SessionRecordOf(const Tutor& tutor, const Rect& window)
+{
+    const CourseState& course = tutor.course;
+    return {static_cast<int16_t>(course.bLeftHand ? 0 : 1),
+            course.nLesson,
+            static_cast<int16_t>(course.nFontSize),
+            tutor.layout.cyLine,
+            static_cast<int16_t>(course.nSoundStudio),
+            static_cast<int16_t>(course.nErrorTone),
+            window};
+}
+
 bool IsUsableSession(const SessionRecord& record)
 {
     const auto in = [](int value, int low, int high) { return value >= low && value <= high; };
@@ -183,24 +197,19 @@ bool ReadSessionFile(Tutor& tutor, const std::string& path, Rect& window, bool o
     tutor.session.nSavedLesson = course.nLesson;
     course.nCorrect = 0;
     course.nKeystrokes = 0;
+    tutor.session.savedRecord = SessionRecordOf(tutor, window);   // as it will be written back
     return true;
 }
 
 bool WriteSessionFile(Tutor& tutor, const std::string& path, const Rect& window)
 {
-    const CourseState& course = tutor.course;
-    const SessionRecord record{static_cast<int16_t>(course.bLeftHand ? 0 : 1),
-                               course.nLesson,
-                               static_cast<int16_t>(course.nFontSize),
-                               tutor.layout.cyLine,
-                               static_cast<int16_t>(course.nSoundStudio),
-                               static_cast<int16_t>(course.nErrorTone),
-                               window};
+    const SessionRecord record = SessionRecordOf(tutor, window);
     if (!ReplaceFile(path, EncodeSession(record))) {
         ReportFailure(tutor, "Unable to open, or write to, the file '%s'.", "WRITE FILE ERROR", true);
         return false;
     }
-    tutor.course.nWorkedLesson = course.nLesson;
+    tutor.course.nWorkedLesson = tutor.course.nLesson;
     tutor.session.nSavedLesson = tutor.course.nWorkedLesson;
+    tutor.session.savedRecord = record;
     return true;
 }

@@ -25,6 +25,8 @@ constexpr std::size_t kSessionRecordSize = 28;
 
 std::array<unsigned char, kSessionRecordSize> EncodeSession(const SessionRecord& record);
 SessionRecord DecodeSession(const std::array<unsigned char, kSessionRecordSize>& bytes);
+// The record of the session as it stands, with the given window rectangle.
+SessionRecord SessionRecordOf(const Tutor& tutor, const Rect& window);
 // True when every setting of the record is one the program knows.
 bool IsUsableSession(const SessionRecord& record);
 
@@ -32,6 +34,7 @@ bool IsUsableSession(const SessionRecord& record);
 // On failure beeps, shows "READ FILE ERROR" and changes nothing.
 bool ReadSessionFile(Tutor& tutor, const std::string& path, Rect& window, bool owned = true);
 // Writes the session with the given window rectangle. The old file is replaced only by a
-// complete new one, keeping its mode and any link to it; on failure beeps, shows "WRITE FILE
-// ERROR", keeps the old file and the session stays unsaved.
+// complete new one, keeping its mode and any link to it; a file the user may not write is
+// refused. On failure beeps, shows "WRITE FILE ERROR", keeps the old file and the session
+// stays unsaved.
 bool WriteSessionFile(Tutor& tutor, const std::string& path, const Rect& window);
