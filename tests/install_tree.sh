@@ -1,17 +1,14 @@
 #!/usr/bin/env bash
-# cmake --install puts every file where the desktop looks for it: the program, the desktop
-# entry, the MIME type, the metainfo and both icons in every size of the icon theme; the
-# manual page and the package's documents where man and Debian look for them.
-# Usage: install_tree.sh CMAKE BUILD_DIR
+# cmake --install puts every file where the desktop looks for it: the program, the desktop entry,
+# the MIME type, the metainfo and both icons in every size of the icon theme; the manual page and
+# the package's documents where man and Debian look for them. Usage: install_tree.sh CMAKE BUILD_DIR
 set -euo pipefail
-root=$(mktemp -d)
+root=$(mktemp -d) failures=0
 trap 'rm -rf "$root"' EXIT
 "$1" --install "$2" --prefix "$root/usr" >/dev/null
-failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 [ -x "$root/usr/bin/tastora" ] || fail "no program in bin"
-for file in applications/tastora.desktop mime/packages/tastora.xml metainfo/io.tastora.tastora.metainfo.xml \
-            doc/tastora/copyright; do
+for file in applications/tastora.desktop mime/packages/tastora.xml metainfo/io.tastora.tastora.metainfo.xml doc/tastora/copyright; do
     [ -s "$root/usr/share/$file" ] || fail "no share/$file"
 done
 gzip -t "$root/usr/share/doc/tastora/changelog.Debian.gz" || fail "no changelog"

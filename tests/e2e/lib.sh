@@ -7,9 +7,8 @@ export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy QT_LINUX_ACCESSIBILITY_ALWAYS_O
 xdotool() { timeout -k 5 20 xdotool "$@"; }   # timeout runs the tools, not these wrappers
 xwininfo() { timeout -k 5 20 xwininfo "$@"; }
 probe() { timeout -k 5 20 /usr/bin/python3 "$here/probe.py" "$@"; }
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset 3>"$work/display" >/dev/null 2>&1 &   # picks a free display
-xvfb=$!
 trap 'kill $xvfb $manager 2>/dev/null; rm -rf "$work"' EXIT
+Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset 3>"$work/display" >/dev/null 2>&1 & xvfb=$!   # picks a free display
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$work/display")"
 timeout 20 setxkbmap de
@@ -29,21 +28,21 @@ expect() {   # expect WHAT WANT COMMAND...: waits until COMMAND prints WANT, PAT
     fail "$what: want '$want', got '$got'"
 }
 start() { timeout -k 5 100 "$program" "$@" >/dev/null 2>&1 & tutor=$!; }
-begin() {   # begin FILE HAND LESSON FONT LEFT TOP RIGHT BOTTOM [STUDIO TONE]: starts with that session
-    probe session "$@"; start "$1"; w=$(window "^Tastora -- ${1##*/}\$"); xdotool windowfocus --sync "$w"
+begin() {   # begin [FILE [HAND LESSON FONT LEFT TOP RIGHT BOTTOM [STUDIO TONE]]]: w is its window
+    [ $# -lt 2 ] || probe session "$@"; start ${1:+"$1"}
+    w=$(window "^Tastora${1:+ -- ${1##*/}}\$"); xdotool windowfocus --sync "$w"
 }
+quit() { menu "$w" d b; closed '^Tastora'; stop; }   # Beenden, which asks nothing
 stop() { [ -z "${tutor:-}" ] || { kill "$tutor"; wait "$tutor"; } 2>/dev/null || true; tutor=; }
 shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true; }
 window() {   # window TITLE-PATTERN: the first shown window of that title, once there is one
-    local id
-    for _ in $(seq 100); do id=$(shown "$1"); [ -n "$id" ] && { echo "$id"; return; }; sleep 0.2; done
+    local id; for _ in $(seq 100); do id=$(shown "$1"); [ -n "$id" ] && { echo "$id"; return; }; sleep 0.2; done
     fail "no window '$1' is shown"
 }
 closed() {   # closed TITLE-PATTERN: waits until no window of that title is shown; a search fails
     local missed=0   # now and then while a window goes, so it must miss twice in a row
     for _ in $(seq 50); do
-        if [ -z "$(shown "$1")" ]; then missed=$((missed + 1)); [ $missed -ge 2 ] && return; else missed=0; fi
-        sleep 0.1
+        if [ -n "$(shown "$1")" ]; then missed=0; elif ((++missed >= 2)); then return; fi; sleep 0.1
     done
     fail "'$1' stays open"
 }
