@@ -1,17 +1,14 @@
 #!/usr/bin/env bash
-# cmake --install puts every file where the desktop looks for it: the program, the desktop
-# entry, the MIME type, the metainfo and both icons in every size of the icon theme; the
-# manual page and the package's documents where man and Debian look for them.
-# Usage: install_tree.sh CMAKE BUILD_DIR
+# cmake --install puts every file where the desktop looks for it: the program, the desktop entry,
+# the MIME type, the metainfo and both icons in every size of the icon theme; the manual page and
+# the package's documents where man and Debian look for them. Usage: install_tree.sh CMAKE BUILD_DIR
 set -euo pipefail
-root=$(mktemp -d)
+root=$(mktemp -d) failures=0
 trap 'rm -rf "$root"' EXIT
 "$1" --install "$2" --prefix "$root/usr" >/dev/null
-failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 [ -x "$root/usr/bin/tastora" ] || fail "no program in bin"
-for file in applications/tastora.desktop mime/packages/tastora.xml metainfo/io.tastora.tastora.metainfo.xml \
-            doc/tastora/copyright; do
+for file in applications/tastora.desktop mime/packages/tastora.xml metainfo/io.tastora.tastora.metainfo.xml doc/tastora/copyright; do
     [ -s "$root/usr/share/$file" ] || fail "no share/$file"
 done
 gzip -t "$root/usr/share/doc/tastora/changelog.Debian.gz" || fail "no changelog"
@@ -24,14 +21,14 @@ for size in 16 22 24 32 48 64 128 256; do
     done
 done
 [ "$(find "$root" -type f | wc -l)" = 23 ] || fail "unexpected files: $(find "$root" -type f)"
-# The desktop opens a session file with the program: its type is known, and the program is
-# the one that opens it.
+# The desktop opens a session file with the program, as it asks GLib: its type is known by the
+# name (an empty file would be plain text), and the installed program is the one that opens it.
 share=$root/usr/share
 update-desktop-database "$share/applications"
 update-mime-database "$share/mime" >/dev/null
-touch "$root/kurs.KLV"
-export XDG_DATA_DIRS=$share XDG_DATA_HOME=$root/home
-[ "$(xdg-mime query filetype "$root/kurs.KLV" 2>/dev/null)" = application/x-tastora-session ] || fail "*.KLV has no type"
-[ "$(xdg-mime query default application/x-tastora-session)" = tastora.desktop ] || fail "not opened by Tastora"
+printf 'TASTORA' >"$root/kurs.KLV"
+export XDG_DATA_DIRS=$share XDG_DATA_HOME=$root/home GIO_USE_VFS=local LC_ALL=C PATH=$root/usr/bin:$PATH
+gio info -a standard::content-type "$root/kurs.KLV" | grep ' application/x-tastora-session$' >/dev/null || fail "*.KLV has no type"
+gio mime application/x-tastora-session | grep '^Default .*: tastora.desktop$' >/dev/null || fail "not opened by Tastora"
 [ "$failures" = 0 ] && echo "23 files installed; session files open with tastora.desktop"
 exit $((failures > 0))

@@ -6,8 +6,8 @@ set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libsdl2-dev fonts-liberation2 libgtest-dev dpkg-dev file)
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(xvfb xdotool x11-xkb-utils x11-utils xclip imagemagick openbox poppler-utils xdg-utils
-               desktop-file-utils appstream shared-mime-info)
+    packages+=(xvfb xdotool x11-xkb-utils x11-utils xclip imagemagick openbox poppler-utils libglib2.0-bin
+               desktop-file-utils appstream shared-mime-info dbus at-spi2-core python3-pyatspi)
 fi
 
 missing=()
