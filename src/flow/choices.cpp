@@ -50,6 +50,8 @@ bool ApplySoundStudioChoice(Tutor& tutor, int soundStudio)
     tutor.course.nWorkedLesson = tutor.course.nLesson;
     if (soundStudio == kSoundDictation)
         StartDictation(tutor);
+    else
+        tutor.host.KillTimer(kDictationTimer);   // announcing ends with dictation
     return true;
 }
 
