@@ -42,8 +42,11 @@ TEST_F(DemoTest, AFreshStartTypesTheSentenceOnce)
     EXPECT_TRUE(host.caretShown);
     EXPECT_FALSE(host.timers.contains(kDemoTimer));
     EXPECT_EQ(tutor.course.nKeystrokes, 0) << "not counted";
+    ChangePage(tutor, +1);
+    ChangePage(tutor, -1);
     Paint();
     EXPECT_FALSE(host.timers.contains(kDemoTimer)) << "never again";
+    EXPECT_EQ(host.typed, kSentence + "\r") << "the whole sentence stays";
 }
 
 TEST_F(DemoTest, NoDemonstrationWithASessionFile)
@@ -54,7 +57,8 @@ TEST_F(DemoTest, NoDemonstrationWithASessionFile)
     EXPECT_FALSE(host.timers.contains(kDemoTimer));
 }
 
-// Leaving the start page ends it at once: the hand at home, the caret shown, no more typing.
+// Leaving the start page ends it at once: the hand at home, the caret shown, what it typed
+// taken away, no more typing.
 TEST_F(DemoTest, LeavingTheStartPageEndsIt)
 {
     Tick(4);
@@ -63,10 +67,11 @@ TEST_F(DemoTest, LeavingTheStartPageEndsIt)
     EXPECT_FALSE(host.timers.contains(kDemoTimer));
     EXPECT_TRUE(host.caretShown);
     EXPECT_EQ(tutor.display.hbmComposite, tutor.display.hbmKeyboard) << "the hand is home";
+    EXPECT_EQ(host.typed, "");
     ChangePage(tutor, -1);
     Paint();
     EXPECT_FALSE(host.timers.contains(kDemoTimer));
-    EXPECT_EQ(host.typed, "D");
+    EXPECT_EQ(host.typed, "");
 }
 
 }  // namespace
