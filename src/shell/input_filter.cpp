@@ -127,8 +127,10 @@ bool InputFilter::KeyPress(const QKeyEvent& event)
         changed_();
         return true;
     }
-    if (event.modifiers().testFlag(Qt::AltModifier) && !event.modifiers().testFlag(Qt::ControlModifier))
-        return false;   // menu mnemonics
+    // Alt alone opens the menus; Ctrl alone is the typing area's own (select all, cut, copy,
+    // paste), never typing. Both together are AltGr, which types.
+    if (event.modifiers().testFlag(Qt::AltModifier) != event.modifiers().testFlag(Qt::ControlModifier))
+        return false;
     const int ch = CharacterOf(event);
     if (ch < 0)
         return false;
