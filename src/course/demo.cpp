@@ -59,6 +59,7 @@ void StopDemo(Tutor& tutor)
     tutor.host.KillTimer(kDemoTimer);
     if (demo.nDemoTick >= 0) {
         DrawHomeHand(tutor);
+        tutor.host.TakeBackTyping();   // half a sentence, or the learner's typing is glued to it
         tutor.host.ShowTypingCaret(true);
     }
     demo.bDemoDone = 1;

@@ -7,6 +7,8 @@
 #include "sound/speech.h"
 #include "tutor.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr unsigned char kBackspace = 8;
@@ -68,10 +70,12 @@ void DrawCaret(Tutor& tutor, int x, int y, bool draw)
     if (course.nCharPos >= course.nLineLen)
         return;
     const int baseline = y + tutor.screen.TextHeight();
-    const int x0 = course.nCharPos >= 1 ? x + PrefixWidth(tutor, course.nCharPos) : x;
+    const int pen = FontSizeRowOf(course.nFontSize).caretPen;
+    // The round end reaches half the pen beyond the line's start: at the start of a line it
+    // would reach out of the text column, where erasing it would leave the page's colour.
+    const int x0 = std::max(course.nCharPos >= 1 ? x + PrefixWidth(tutor, course.nCharPos) : x, x + pen / 2);
     const int x1 = x + PrefixWidth(tutor, course.nCharPos + 1);
-    tutor.screen.Line({x0, baseline}, {x1, baseline},
-                      Pen{FontSizeRowOf(course.nFontSize).caretPen, draw ? palette::kBlack : palette::kText});
+    tutor.screen.Line({x0, baseline}, {x1, baseline}, Pen{pen, draw ? palette::kBlack : palette::kText});
 }
 
 void DrawExerciseLine(Tutor& tutor)

@@ -16,6 +16,10 @@ bool GoToLesson(Tutor& tutor, int lesson)
                                "Tastora", BoxIcon::Stop);
         return false;
     }
+    // The marks of the page left are taken away, as a page step does; the lesson jumped to
+    // may not draw its keyboard afresh.
+    if (course.bHomeShaded)
+        RemoveShading(tutor);
     course.nLesson = static_cast<int16_t>(lesson);
     course.nCharPos = 0;
     course.nExLine = 0;
@@ -50,6 +54,8 @@ bool ApplySoundStudioChoice(Tutor& tutor, int soundStudio)
     tutor.course.nWorkedLesson = tutor.course.nLesson;
     if (soundStudio == kSoundDictation)
         StartDictation(tutor);
+    else
+        tutor.host.KillTimer(kDictationTimer);   // announcing ends with dictation
     return true;
 }
 

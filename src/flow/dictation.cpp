@@ -43,6 +43,10 @@ void OnMenuOpened(Tutor& tutor)
 
 void OnDictationTimer(Tutor& tutor)
 {
+    if (!Dictating(tutor.course)) {
+        tutor.host.KillTimer(kDictationTimer);
+        return;
+    }
     SpeakSayQueue(tutor);
     if (tutor.course.nCharPos == 0) {
         tutor.host.KillTimer(kDictationTimer);

@@ -58,6 +58,8 @@ public:
     // breaks the line), and its text cursor shown or hidden.
     virtual void TypeIntoTypingArea(unsigned char ch) = 0;
     virtual void ShowTypingCaret(bool shown) = 0;
+    // Takes away what TypeIntoTypingArea typed, and what was typed after it.
+    virtual void TakeBackTyping() = 0;
     // Asks whether to save the session into the file named (as the file system spells it;
     // empty: the session has no file yet).
     virtual SaveAnswer AskToSave(const std::string& fileName) = 0;

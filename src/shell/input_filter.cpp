@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -94,6 +95,16 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event)
         return false;
     case QEvent::InputMethod:
         return ForMainWindow(watched) && Commit(static_cast<QInputMethodEvent&>(*event));
+    case QEvent::WindowDeactivate:
+        // The keys go elsewhere: a release there must not leave the next key here lost.
+        if (watched == &mainWindow_)
+            ReleaseLatch();
+        return false;
+    case QEvent::Hide:
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget != &mainWindow_ && widget->isWindow() &&
+                                                            widget->isModal())
+            BoxClosed();
+        return false;
     default:
         return false;
     }
@@ -127,8 +138,10 @@ bool InputFilter::KeyPress(const QKeyEvent& event)
         changed_();
         return true;
     }
-    if (event.modifiers().testFlag(Qt::AltModifier) && !event.modifiers().testFlag(Qt::ControlModifier))
-        return false;   // menu mnemonics
+    // Alt alone opens the menus; Ctrl alone is the typing area's own (select all, cut, copy,
+    // paste), never typing. Both together are AltGr, which types.
+    if (event.modifiers().testFlag(Qt::AltModifier) != event.modifiers().testFlag(Qt::ControlModifier))
+        return false;
     const int ch = CharacterOf(event);
     if (ch < 0)
         return false;
@@ -142,6 +155,27 @@ bool InputFilter::KeyPress(const QKeyEvent& event)
     typedKey_ = {event.key(), event.nativeScanCode()};
     changed_();
     return false;
+}
+
+void InputFilter::ReleaseLatch()
+{
+    tutor_.shell.bKeyLatch = 0;
+    typedKey_ = {};
+}
+
+void InputFilter::BoxClosed()
+{
+    // The key that opened the box was let go in it.
+    ReleaseLatch();
+    // Without a window manager nobody gives the keyboard back: the window under the box
+    // takes it, once the box is gone.
+    QTimer::singleShot(0, this, [this] {
+        QWidget* next = QApplication::activeModalWidget();
+        if (!next && mainWindow_.isVisible())
+            next = &mainWindow_;
+        if (next && !next->isActiveWindow())
+            next->activateWindow();
+    });
 }
 
 bool InputFilter::TypedKey::ReleasedBy(const QKeyEvent& event) const

@@ -11,7 +11,8 @@ struct Tutor;
 
 // Sees every key event bound for the main window before it is delivered: the arrow keys
 // turn pages, typed characters go to the course, releases bring the hand home. Characters
-// pass on to the typing area unless the latch against auto-repeat holds.
+// pass on to the typing area unless the latch against auto-repeat holds. When a modal box
+// closes, the window under it gets the keyboard back.
 class InputFilter : public QObject {
 public:
     InputFilter(Tutor& tutor, QWidget& mainWindow, std::function<void()> changed)
@@ -26,6 +27,9 @@ private:
     // A character committed by an input method (dead keys, compose).
     bool Commit(QInputMethodEvent& event);
     void KeyRelease(const QKeyEvent& event);
+    void ReleaseLatch();
+    // A modal box or dialog has closed.
+    void BoxClosed();
     bool ForMainWindow(QObject* watched) const;
 
     Tutor& tutor_;

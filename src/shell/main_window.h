@@ -2,6 +2,7 @@
 
 #include "dialogs/printing.h"
 #include "platform/geometry.h"
+#include "shell/typing_area.h"
 
 #include <QMainWindow>
 #include <QMargins>
@@ -10,7 +11,6 @@
 #include <string>
 
 class QAction;
-class QPlainTextEdit;
 struct Tutor;
 
 // The client area: shows the tutor's screen image and draws it anew when invalidated.
@@ -53,7 +53,7 @@ public:
     // Shows what the course drew since the last paint.
     void ShowChanges();
     void OnCommand(int id);
-    QPlainTextEdit& TypingArea() { return *edit_; }
+    ::TypingArea& TypingArea() { return *edit_; }
     QAction* Action(int id) const;
     // Takes the text font of the current font size, for the page and the typing area, and
     // keeps the window at least the smallest size for it (Qt grows a smaller window).
@@ -78,7 +78,7 @@ private:
 
     Tutor& tutor_;
     ClientArea* client_;
-    QPlainTextEdit* edit_;
+    ::TypingArea* edit_;
     std::map<int, QAction*> actions_;
     dialogs::Printing printing_{this};
     Rect placement_;          // the outer window Place() asked for

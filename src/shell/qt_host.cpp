@@ -104,15 +104,14 @@ void QtHost::Sleep(int milliseconds)
 
 void QtHost::TypeIntoTypingArea(unsigned char ch)
 {
-    if (!window_)
-        return;
-    // At the end of the text, leaving alone what the learner has selected meanwhile.
-    QPlainTextEdit& area = window_->TypingArea();
-    QTextCursor end(area.document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(ch == 13 ? QStringLiteral("\n") : cp1252::ToQString(std::string(1, static_cast<char>(ch))));
-    if (!area.textCursor().hasSelection())
-        area.setTextCursor(end);
+    if (window_)
+        window_->TypingArea().TypeByItself(ch);
+}
+
+void QtHost::TakeBackTyping()
+{
+    if (window_)
+        window_->TypingArea().TakeBackOwnTyping();
 }
 
 void QtHost::ShowTypingCaret(bool shown)

@@ -35,6 +35,7 @@ public:
     void ShowNotice(Notice notice) override;
     void TypeIntoTypingArea(unsigned char ch) override;
     void ShowTypingCaret(bool shown) override;
+    void TakeBackTyping() override;
     SaveAnswer AskToSave(const std::string& fileName) override;
     std::string ChooseFileToOpen() override;
     std::string ChooseFileToSave() override;

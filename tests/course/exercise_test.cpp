@@ -1,181 +1,154 @@
 #include "course/exercise.h"
 #include "course/layout.h"
-#include "course/navigation.h"
+#include "display/keymap.h"
+#include "flow/page_change.h"
 #include "flow/typing.h"
 #include "support/tutor_fixture.h"
 
-#include <string>
-
 namespace {
 
-constexpr unsigned char kBackspace = 8;
-constexpr unsigned char kEnter = 13;
+const std::string kLine = "jj hh gg ff ff gg hh jj", kBackspace = "\b", kEnter = "\r";
 
 class ExerciseTest : public TutorTest {
 protected:
     void SetUp() override
     {
-        resources.strings.Set(0, "jj hh gg ff ff gg hh jj");
-        resources.strings.Set(1, "fjf jfj");
+        resources.strings.Set(0, kLine);
+        resources.strings.Set(1, "jj hh gg");
         resources.strings.Set(9, "hg");
-        resources.strings.Set(320, "Was, wo?");
-        resources.strings.Set(332, "ja");
+        tutor.course.nLesson = 2;
+        tutor.course.nPage = 2;
         Start();
-        GoTo(2, 2);
-    }
-    void GoTo(int lesson, int page)
-    {
-        tutor.course.nLesson = static_cast<int16_t>(lesson);
-        tutor.course.nPage = static_cast<int16_t>(page);
-        Paint();
     }
     void Type(const std::string& text)
     {
         for (char c : text)
             TypeExerciseChar(tutor, static_cast<unsigned char>(c));
     }
-    int Width(int characters) const
+    int Width(int characters) const { return tutor.screen.TextWidth(course.szLine.substr(0, std::size_t(characters))); }
+    // Black pixels on the caret line but under the characters [from, to), where the round
+    // ends of the pen may reach one pixel further, though not out of the column.
+    int CaretInkBesides(int from, int to) const
     {
-        return tutor.screen.TextWidth(tutor.course.szLine.substr(0, static_cast<std::size_t>(characters)));
-    }
-    // Black pixels on the caret line under character p.
-    int CaretPixels(int p) const
-    {
-        const int y = RowTop(tutor, tutor.course.nLine) + 4 + tutor.screen.TextHeight();
-        const int x0 = tutor.layout.xText + Width(p) + 2, x1 = tutor.layout.xText + Width(p + 1) - 2;
+        const int x0 = tutor.layout.xText + (from > 0 ? Width(from) - 1 : 0);
+        const int x1 = tutor.layout.xText + Width(to) + 1;
+        const int line = RowTop(tutor, course.nLine) + 4 + tutor.screen.TextHeight();
         int black = 0;
-        for (int x = x0; x < x1; ++x)
-            black += Pixel(x, y) == 0;
+        for (int y = line - 4; y <= line + 4; ++y)
+            for (int x = tutor.layout.rcPageArea.left - 4; x < tutor.layout.rcPageArea.right; ++x)
+                black += Pixel(x, y) == 0 && (x < x0 || x >= x1);
         return black;
     }
-    int ExerciseRowInk() const
+    // The caret underlines the character at p, and nothing else is left on its line.
+    void ExpectCaretUnder(int p, const std::string& what) const
     {
-        const int y = RowTop(tutor, tutor.course.nLine);
-        return DarkPixels({tutor.layout.xText, y, tutor.layout.rcPageArea.right, y + tutor.screen.TextHeight()});
+        EXPECT_EQ(CaretInkBesides(p, p + 1), 0) << what;
+        EXPECT_GE(CaretInkBesides(0, 0), Width(p + 1) - Width(p)) << what;
+    }
+    // A key as the input filter gives it: the hand strikes, the page handles it, and it is let go.
+    void Key(unsigned char c)
+    {
+        OnCharacter(tutor, c);
+        OnKeyRelease(tutor);
+    }
+    // The keyboard on the screen shows the hand at the key.
+    bool HandAt(unsigned char ch) const
+    {
+        const int index = KeyIndexOf(ch);
+        QImage expected = tutor.display.hbmKeyboard.copy();
+        const QImage& hand = tutor.display.hbmHand[index];
+        const Point at = tutor.display.ptHandOffset[index];
+        for (int y = 0; y < hand.height() && at.y + y < expected.height(); ++y)
+            for (int x = 0; x < hand.width(); ++x)
+                expected.setPixel(at.x + x, at.y + y, hand.pixel(x, y));
+        return Area(tutor.display.rcKeyboard) == expected;
     }
     const CourseState& course = tutor.course;
 };
 
-TEST_F(ExerciseTest, TheExercisePageShowsItsFirstLineWithTheCaretUnderTheFirstCharacter)
-{
-    EXPECT_EQ(course.szLine, "jj hh gg ff ff gg hh jj");
-    EXPECT_EQ(course.nLineLen, 23);
-    EXPECT_EQ(course.nLine, 5);
-    EXPECT_GT(ExerciseRowInk(), 50);
-    EXPECT_GT(CaretPixels(0), 0);
-    EXPECT_EQ(CaretPixels(1), 0);
-}
-
 // From the start of the first line: where the keys leave the position, what they count,
-// and one caret, under the position.
+// and one caret, under the position, with nothing left where it was before.
 TEST_F(ExerciseTest, KeysMoveThePositionAndCountAsTheySay)
 {
-    const std::string backspace(1, static_cast<char>(kBackspace)), enter(1, static_cast<char>(kEnter));
-    struct Case {
-        std::string keys;
-        int position, keystrokes, correct, beeps;
-    };
-    for (const Case& c : {Case{"jx ", 3, 3, 2, 0},                      // a wrong key counts and advances
-                          Case{"jx" + backspace, 1, 2, 1, 0},           // Backspace goes back, uncounted
-                          Case{"jx" + backspace + "j", 2, 3, 2, 0},     // the key typed again counts again
-                          Case{backspace, 0, 0, 0, 1},                  // nothing before the start: a beep
-                          Case{"jj" + enter, 2, 2, 2, 0}}) {           // Enter inside the line: nothing
-        tutor.course.nCharPos = tutor.course.nKeystrokes = tutor.course.nCorrect = 0;
-        host.beeps = 0;
-        GoTo(2, 2);
-        Type(c.keys);
-        EXPECT_EQ(course.nCharPos, c.position) << c.keys;
-        EXPECT_EQ(course.nKeystrokes, c.keystrokes) << c.keys;
-        EXPECT_EQ(course.nCorrect, c.correct) << c.keys;
-        EXPECT_EQ(host.beeps, c.beeps) << c.keys;
-        EXPECT_EQ(course.nExLine, 0) << c.keys;
-        for (int p = 0; p < 5; ++p)
-            EXPECT_EQ(CaretPixels(p) > 0, p == c.position) << c.keys << ": the caret under " << p;
+    // keys typed, and then: position, keystrokes, right ones, beeps
+    for (const auto& [keys, outcome] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"", "0 0 0 0"},                           // the line shown, the caret under j
+             {"jx ", "3 3 2 0"},                        // a wrong key counts and advances
+             {"jx" + kBackspace, "1 2 1 0"},            // Backspace goes back, uncounted
+             {"jx" + kBackspace + "j", "2 3 2 0"},      // the key typed again counts again
+             {kBackspace, "0 0 0 1"},                   // nothing before the start: a beep
+             {"jj" + kEnter, "2 2 2 0"},                // Enter inside the line: nothing
+             {kLine + "jj", "23 25 23 0"}}) {           // after the end: wrong, and no caret
+        tutor.course.nCharPos = tutor.course.nKeystrokes = tutor.course.nCorrect = host.beeps = 0;
+        Paint();
+        Type(keys);
+        EXPECT_EQ(std::to_string(course.nCharPos) + " " + std::to_string(course.nKeystrokes) + " " +
+                      std::to_string(course.nCorrect) + " " + std::to_string(host.beeps),
+                  outcome) << keys;
+        if (course.nCharPos < course.nLineLen)
+            ExpectCaretUnder(course.nCharPos, keys);
+        else
+            EXPECT_EQ(CaretInkBesides(0, 0), 0) << keys;
     }
 }
 
-TEST_F(ExerciseTest, ACompleteLineShowsNoCaretAndCountsFurtherCharactersAsWrong)
+// Enter at the end of a line writes the next one on the same row, over the longer old one,
+// on the column (the first line of a page sits one pixel right of it); Enter at the end of
+// the last line moves one page on.
+TEST_F(ExerciseTest, EnterAtTheEndBringsTheNextLineOrPage)
 {
-    Type(course.szLine);
-    EXPECT_EQ(course.nCharPos, 23);
-    EXPECT_EQ(course.nCorrect, 23);
-    for (int p = 0; p < 23; ++p)
-        EXPECT_EQ(CaretPixels(p), 0) << p;
-    Type("jj");
-    EXPECT_EQ(course.nKeystrokes, 25);
-    EXPECT_EQ(course.nCorrect, 23);
-    EXPECT_EQ(course.nCharPos, 23);
-    EXPECT_EQ(host.beeps, 0);
-}
-
-TEST_F(ExerciseTest, EnterAtTheEndBringsTheNextLineOnTheSameRow)
-{
-    Type(course.szLine);
-    Type(std::string(1, static_cast<char>(kEnter)));
-    EXPECT_EQ(course.nExLine, 1);
-    EXPECT_EQ(course.nCharPos, 0);
-    EXPECT_EQ(course.szLine, "fjf jfj");
-    EXPECT_EQ(course.nKeystrokes, 23);
-    EXPECT_GT(CaretPixels(0), 0);
-    const int y = RowTop(tutor, course.nLine);
-    const int lineEnd = tutor.layout.xText + Width(7) + 4;
-    EXPECT_EQ(DarkPixels({lineEnd, y, tutor.layout.rcPageArea.right, y + tutor.screen.TextHeight()}), 0)
-        << "the longer old line is cleared";
-}
-
-// The first line of a page is written one pixel right of the column; the lines after it
-// on the column.
-TEST_F(ExerciseTest, TheFirstLineSitsOnePixelRightOfTheLinesAfterIt)
-{
-    resources.strings.Set(1, resources.strings.Get(0));
-    const int y = RowTop(tutor, course.nLine);
-    const Rect row{tutor.layout.xText, y, tutor.layout.rcPageArea.right, y + tutor.screen.TextHeight()};
+    const int y = RowTop(tutor, course.nLine), height = tutor.screen.TextHeight();
+    const Rect row{tutor.layout.xText, y, tutor.layout.rcPageArea.right, y + height};
     const QImage first = Area(row);
-    Type(course.szLine + static_cast<char>(kEnter));
-    const QImage second = Area(row);
-    EXPECT_EQ(first.copy(1, 0, row.width() - 1, row.height()), second.copy(0, 0, row.width() - 1, row.height()));
-    EXPECT_NE(first, second);
+    Type(kLine + kEnter);
+    EXPECT_EQ(course.szLine + " " + std::to_string(course.nKeystrokes), "jj hh gg 23");
+    ExpectCaretUnder(0, "the next line");
+    EXPECT_EQ(DarkPixels({row.left + Width(8) + 4, y, row.right, y + height}), 0) << "the old line is cleared";
+    EXPECT_EQ(first.copy(1, 0, Width(8), height), Area(row).copy(0, 0, Width(8), height));
+    tutor.course.nExLine = 9;
+    Paint();
+    Type("hg");
+    OnCharacter(tutor, '\r');
+    EXPECT_EQ(course.nLesson * 10 + course.nPage, 23);
 }
 
-TEST_F(ExerciseTest, EnterAfterTheLastLineMovesOnePageOn)
+// The hand shows the key to type; a wrong key beeps (the capital of the expected letter
+// first warns of Caps Lock, once); each right key shows the next prompt as a repaint at that
+// step shows it; Enter after the four keys ends the trial, uncounted, on the first exercise.
+TEST_F(ExerciseTest, TrialTheHomeKeysAndEnterCompleteTheTrial)
 {
-    struct Case {
-        int lesson;
-        int page;
-        int lastLine;
-        const char* text;
-        int nextLesson;
-        int nextPage;
-    };
-    for (const Case& c : {Case{2, 2, 9, "hg", 2, 3}, Case{22, 2, 12, "ja", 23, 1}}) {
-        GoTo(c.lesson, c.page);
-        tutor.course.nExLine = static_cast<int16_t>(c.lastLine);
-        Paint();
-        Type(c.text);
-        OnCharacter(tutor, kEnter);
-        EXPECT_EQ(course.nLesson, c.nextLesson) << c.lesson;
-        EXPECT_EQ(course.nPage, c.nextPage) << c.lesson;
+    for (int i = 0; i < 16; ++i)
+        resources.strings.Set(1064 + i, "line " + std::to_string(i));
+    for (const auto& [left, keys] : {std::pair{true, "jhgf"}, std::pair{false, "fghj"}}) {
+        tutor.course.bLeftHand = left;
+        tutor.course.nLesson = 1;
+        tutor.course.nPage = 3;
+        Start();
+        ChangePage(tutor, +1);
+        Key(static_cast<unsigned char>(keys[0] - 32));   // its capital
+        Key(13);
+        EXPECT_EQ(host.messages.size(), 1u) << "Caps Lock, once per run";
+        EXPECT_EQ(host.beeps, left ? 1 : 3);
+        EXPECT_TRUE(HandAt(keys[0]));
+        for (int step = 0; step < 4; ++step) {
+            Key(static_cast<unsigned char>(keys[step]));
+            EXPECT_EQ(tutor.course.nExLine, step + 1);
+            EXPECT_TRUE(step == 3 || HandAt(keys[step + 1])) << step;
+            EXPECT_EQ(tutor.course.szLine, "line " + std::to_string((step < 3 ? 7 + 2 * step : 14) + !left));
+            const QImage typed = Area(tutor.layout.rcPageArea);
+            Paint();
+            EXPECT_EQ(Area(tutor.layout.rcPageArea), typed) << step;
+        }
+        if (left)
+            continue;   // the right hand's run starts the trial afresh from the page before it
+        Key(13);
+        EXPECT_EQ(tutor.course.nLesson * 10 + tutor.course.nPage, 22);
+        EXPECT_EQ(tutor.course.nKeystrokes + tutor.course.nCorrect, 0) << "the trial is not counted";
+        EXPECT_EQ(host.sleeps, std::vector<int>{150});
+        EXPECT_GE(host.flushes, 1) << "the hand on Enter is shown before the wait";
     }
-}
-
-TEST_F(ExerciseTest, CaretPenWidthFollowsTheFontSize)
-{
-    struct Case {
-        int fontSize;
-        int penWidth;
-    };
-    for (const Case& c : {Case{1000, 2}, Case{1001, 3}, Case{1002, 4}}) {
-        tutor.course.nFontSize = c.fontSize;
-        ApplyFont();
-        tutor.ResizeClient(800, 560);
-        Paint();
-        const int x = tutor.layout.xText + Width(1) / 2;
-        const int baseline = RowTop(tutor, course.nLine) + 4 + tutor.screen.TextHeight();
-        int thickness = 0;
-        for (int y = baseline - 4; y <= baseline + 4; ++y)
-            thickness += Pixel(x, y) == 0;
-        EXPECT_EQ(thickness, c.penWidth) << c.fontSize;
-    }
+    EXPECT_EQ(host.messages[0].title + ": " + host.messages[0].text,
+              "Caps Lock Warning: The 'CAPS LOCK' key may be down. 'CAPS LOCK' should be up in the early Lessons.");
 }
 
 }  // namespace

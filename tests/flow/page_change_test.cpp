@@ -1,247 +1,185 @@
-#include "course/navigation.h"
-#include "course/trial.h"
+#include "course/page_table.h"
 #include "display/keymap.h"
+#include "flow/choices.h"
 #include "flow/page_change.h"
 #include "flow/screen.h"
+#include "flow/timers.h"
 #include "flow/typing.h"
 #include "support/tutor_fixture.h"
 
-#include <vector>
-
 namespace {
 
-struct Place {
-    int lesson;
-    int page;
-    bool operator==(const Place&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Place& place)
-{
-    return out << "lesson " << place.lesson << " page " << place.page;
-}
-
-class NavigationTest : public TutorTest {
+class PageChangeTest : public TutorTest {
 protected:
-    void SetUp() override { Start(); }
-
+    void SetUp() override
+    {
+        host.SetTimerHandler([this](int id) { OnTimer(tutor, id); });
+        Start();
+    }
     void GoTo(int lesson, int page, bool shaded = false)
     {
-        tutor.course.nLesson = static_cast<int16_t>(lesson);
-        tutor.course.nPage = static_cast<int16_t>(page);
-        tutor.course.bHomeShaded = shaded;
+        course.nLesson = static_cast<int16_t>(lesson);
+        course.nPage = static_cast<int16_t>(page);
+        course.bHomeShaded = shaded;
         Paint();
     }
-    Place Here() const { return {tutor.course.nLesson, tutor.course.nPage}; }
-};
-
-// Every page of the course, in the order Down walks through them.
-const std::vector<Place> kAllPages{
-    {0, 1},  {0, 2},  {1, 1},  {1, 2},  {1, 3},  {1, 4},  {2, 2},  {2, 3},  {3, 1},  {3, 2},  {3, 3},
-    {3, 4},  {4, 1},  {4, 2},  {5, 1},  {5, 2},  {6, 1},  {6, 2},  {7, 2},  {8, 1},  {8, 2},  {9, 1},
-    {9, 2},  {10, 1}, {10, 2}, {11, 2}, {12, 1}, {12, 2}, {12, 3}, {12, 4}, {13, 1}, {13, 2}, {14, 1},
-    {14, 2}, {15, 1}, {15, 2}, {16, 1}, {16, 2}, {17, 1}, {17, 2}, {18, 1}, {18, 2}, {19, 1}, {19, 2},
-    {20, 1}, {20, 2}, {21, 1}, {21, 2}, {22, 2}, {23, 1}, {23, 2}, {23, 3}};
-
-TEST_F(NavigationTest, DownWalksEveryPageOfTheCourseForBothHands)
-{
-    for (int left : {1, 0}) {
-        tutor.course.bLeftHand = left;
-        GoTo(0, 1);
-        std::vector<Place> visited{Here()};
-        for (std::size_t i = 1; i < kAllPages.size(); ++i) {
-            ChangePage(tutor, +1);
-            visited.push_back(Here());
-        }
-        EXPECT_EQ(visited, kAllPages) << "hand " << left;
-        const int beeps = host.beeps;
-        ChangePage(tutor, +1);
-        EXPECT_EQ(Here(), (Place{23, 3}));
-        EXPECT_EQ(host.beeps, beeps + 1) << "Down on the last page beeps";
+    std::string Here() const { return std::to_string(course.nLesson) + "/" + std::to_string(course.nPage); }
+    bool Bare(char ch) const
+    {
+        const Rect& key = tutor.display.rcKey[KeyIndexOf(static_cast<unsigned char>(ch))];
+        return Area(key) == KeyboardArea(key);
     }
-}
-
-struct Rule {
-    Place from;
-    int dir;
-    bool shadedBefore;
-    Place to;
-    bool reset;        // exercise line and caret back to 0
-    int shadedAfter;
-    bool beep;
+    // Lets the start screen's demonstration timer expire n times.
+    void Tick(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            host.Fire(kDemoTimer);
+    }
+    bool AsRepainted()
+    {
+        const QImage shown = tutor.screenImage.copy();
+        Paint();
+        return tutor.screenImage == shown;
+    }
+    CourseState& course = tutor.course;
 };
 
-// One row per rule of the page walk; the exercise position starts at line 3, character 2.
-const std::vector<Rule> kRules{
-    {{0, 1}, -1, true, {0, 1}, false, 1, true},
-    {{0, 2}, -1, true, {0, 1}, false, 1, false},
-    {{0, 1}, +1, true, {0, 2}, false, 1, false},
-    {{0, 2}, +1, true, {1, 1}, false, 1, false},
-    {{1, 1}, -1, false, {0, 1}, false, 0, false},
-    {{1, 4}, -1, false, {1, 3}, false, 0, false},
-    {{1, 2}, +1, false, {1, 3}, false, 0, false},
-    {{1, 4}, +1, false, {2, 2}, true, 0, false},
-    {{2, 3}, -1, false, {2, 2}, true, 0, false},
-    {{2, 2}, -1, false, {1, 1}, true, 0, false},
-    {{2, 2}, +1, false, {2, 3}, false, 0, false},
-    {{2, 3}, +1, false, {3, 1}, true, 1, false},
-    {{3, 1}, -1, true, {2, 2}, true, 1, false},
-    {{3, 3}, -1, true, {3, 2}, false, 1, false},
-    {{3, 4}, -1, false, {3, 3}, false, 0, false},
-    {{3, 2}, +1, true, {3, 3}, false, 1, false},
-    {{3, 3}, +1, true, {3, 4}, false, 1, false},
-    {{3, 4}, +1, false, {4, 1}, true, 1, false},
-    {{4, 2}, -1, false, {4, 1}, false, 0, false},
-    {{4, 1}, -1, false, {3, 1}, true, 1, false},
-    {{4, 1}, +1, true, {4, 2}, false, 1, false},
-    {{4, 2}, +1, false, {5, 1}, true, 1, false},
-    {{5, 1}, -1, false, {4, 1}, true, 1, false},
-    {{5, 2}, +1, false, {6, 1}, true, 1, false},
-    {{6, 2}, +1, false, {7, 2}, true, 0, false},
-    {{7, 2}, -1, false, {6, 1}, true, 1, false},
-    {{7, 2}, +1, false, {8, 1}, true, 1, false},
-    {{8, 1}, -1, true, {7, 2}, true, 0, false},
-    {{8, 2}, -1, false, {8, 1}, false, 0, false},
-    {{9, 1}, -1, true, {8, 1}, true, 1, false},
-    {{10, 2}, +1, false, {11, 2}, true, 0, false},
-    {{11, 2}, -1, false, {10, 1}, true, 1, false},
-    {{11, 2}, +1, false, {12, 1}, true, 1, false},
-    {{12, 1}, -1, true, {11, 2}, true, 1, false},
-    {{12, 2}, -1, true, {12, 1}, false, 1, false},
-    {{12, 3}, +1, true, {12, 4}, false, 1, false},
-    {{12, 4}, +1, false, {13, 1}, true, 1, false},
-    {{13, 1}, -1, false, {12, 1}, true, 1, false},
-    {{14, 2}, +1, false, {15, 1}, true, 1, false},
-    {{17, 2}, +1, false, {18, 1}, true, 0, false},
-    {{18, 1}, -1, false, {17, 1}, true, 1, false},
-    {{18, 2}, -1, false, {18, 1}, false, 0, false},
-    {{18, 1}, +1, false, {18, 2}, false, 0, false},
-    {{18, 2}, +1, false, {19, 1}, true, 1, false},
-    {{19, 1}, -1, true, {18, 1}, true, 0, false},
-    {{20, 1}, -1, false, {19, 1}, true, 1, false},
-    {{21, 2}, +1, false, {22, 2}, true, 0, false},
-    {{22, 2}, -1, false, {21, 1}, true, 1, false},
-    {{22, 2}, +1, false, {23, 1}, true, 1, false},
-    {{23, 1}, -1, true, {22, 2}, true, 0, false},
-    {{23, 2}, -1, true, {23, 1}, false, 1, false},
-    {{23, 3}, -1, false, {23, 2}, false, 0, false},
-    {{23, 1}, +1, false, {23, 2}, false, 1, false},
-    {{23, 1}, +1, true, {23, 2}, false, 1, false},
-    {{23, 2}, +1, true, {23, 3}, false, 1, false},
-    {{23, 3}, +1, false, {23, 3}, false, 0, true},
-};
-
-TEST_F(NavigationTest, EachRuleMovesResetsAndShadesAsItSays)
+// After every step down the course the screen is as a repaint draws it: no marks, guides or
+// hands of the page left stay behind.
+TEST_F(PageChangeTest, EveryStepDownTheCourseShowsThePageAsARepaintDoes)
 {
     for (int left : {1, 0}) {
-        tutor.course.bLeftHand = left;
-        for (const Rule& rule : kRules) {
-            GoTo(rule.from.lesson, rule.from.page, rule.shadedBefore);
-            tutor.course.nExLine = 3;
-            tutor.course.nCharPos = 2;
-            const int beeps = host.beeps;
-            ChangePage(tutor, rule.dir);
-            const std::string what = testing::PrintToString(rule.from) + (rule.dir < 0 ? " Up" : " Down");
-            EXPECT_EQ(Here(), rule.to) << what;
-            EXPECT_EQ(tutor.course.bHomeShaded, rule.shadedAfter) << what;
-            EXPECT_EQ(host.beeps - beeps, rule.beep ? 1 : 0) << what;
-            if (rule.to.lesson == 1 && rule.to.page == 4)
-                continue;   // the trial page's own draw restarts nothing, but the exercise line is reused
-            if (rule.reset) {
-                EXPECT_EQ(tutor.course.nCharPos, 0) << what;
-            } else {
-                EXPECT_EQ(tutor.course.nCharPos, 2) << what;
+        course.bLeftHand = left;
+        ASSERT_TRUE(ChangeHand(tutor));
+        GoTo(0, 1, true);
+        ChangePage(tutor, -1);
+        EXPECT_EQ(host.beeps, left ? 1 : 3) << "Up on the first page";
+        for (int step = 0; step < 60 && Here() != "23/3"; ++step) {
+            ChangePage(tutor, +1);
+            OnKeyRelease(tutor);   // the arrow's release brings the hand to what the page shows
+            EXPECT_TRUE(AsRepainted()) << Here() << (left ? " left" : " right");
+            if (Here() == "3/3" || Here() == "3/4") {   // walked in from lesson 2: k and d marked, then not
+                EXPECT_EQ(Bare('k') + Bare('d'), Here() == "3/4" ? 2 : 0) << Here();
             }
         }
-    }
-}
-
-// A redraw, and paging back and on inside a lesson, keep the place and the exercise position.
-TEST_F(NavigationTest, RedrawAndPagingInsideALessonKeepTheExercisePosition)
-{
-    GoTo(5, 2);
-    tutor.course.nExLine = 4;
-    tutor.course.nCharPos = 3;
-    for (int dir : {0, -1, +1}) {
-        ChangePage(tutor, dir);
-        EXPECT_EQ(tutor.course.nExLine, 4) << dir;
-        EXPECT_EQ(tutor.course.nCharPos, 3) << dir;
-    }
-    EXPECT_EQ(Here(), (Place{5, 2}));
-}
-
-TEST_F(NavigationTest, LessonStartPages)
-{
-    struct Case {
-        int lesson;
-        int page;
-        int shaded;
-    };
-    for (const Case& c : std::vector<Case>{{0, 1, 1}, {1, 1, 1}, {2, 2, 0}, {5, 1, 1}, {7, 2, 0}, {11, 2, 0},
-                                           {12, 1, 1}, {18, 1, 0}, {22, 2, 0}, {23, 1, 1}}) {
-        tutor.course.nLesson = static_cast<int16_t>(c.lesson);
-        tutor.course.bHomeShaded = !c.shaded;
-        SetLessonStartPage(tutor);
-        EXPECT_EQ(tutor.course.nPage, c.page) << "lesson " << c.lesson;
-        EXPECT_EQ(tutor.course.bHomeShaded, c.shaded) << "lesson " << c.lesson;
-    }
-}
-
-TEST_F(NavigationTest, NewKeysAreMarkedOnTheirPageAndRestoredWhenLeavingIt)
-{
-    GoTo(4, 1, true);
-    const Rect u = tutor.display.rcKey[KeyIndexOf('u')];
-    const Rect r = tutor.display.rcKey[KeyIndexOf('r')];
-    const Rect home = UnionRect(tutor.display.rcKey[KeyIndexOf('f')], tutor.display.rcKey[KeyIndexOf('j')]);
-    QImage inverted = KeyboardArea(u);
-    inverted.invertPixels();
-    EXPECT_EQ(Area(u), inverted) << "the new key u is shown inverted";
-    EXPECT_NE(Area(home), KeyboardArea(home)) << "the home keys carry spots";
-    ChangePage(tutor, +1);
-    EXPECT_EQ(tutor.course.bHomeShaded, 1);
-    EXPECT_EQ(Area(u), KeyboardArea(u));
-    EXPECT_EQ(Area(r), KeyboardArea(r));
-}
-
-TEST_F(NavigationTest, UpAndDownStopTheDictationTimer)
-{
-    tutor.course.nSoundStudio = kSoundDictation;
-    GoTo(5, 2);
-    host.timers[2] = 7000;
-    ChangePage(tutor, 0);
-    EXPECT_TRUE(host.timers.contains(2)) << "a redraw leaves the timer";
-    ChangePage(tutor, -1);
-    EXPECT_FALSE(host.timers.contains(2));
-}
-
-}  // namespace
-
-namespace {
-
-// The key trial keeps its hand struck; jumping away from it, or changing hands on it, takes
-// that hand out of the keyboard picture, so it does not come back on a page without a hand.
-TEST_F(NavigationTest, AHandStruckOnTheKeyTrialDoesNotFollowToOtherPages)
-{
-    const auto onTheTrial = [this] {
-        GoTo(1, 3);
         ChangePage(tutor, +1);
-        OnCharacter(tutor, TrialKey(tutor, 0));   // the hand goes on to the next key
-        OnKeyRelease(tutor);
-        ASSERT_NE(tutor.display.hbmComposite, tutor.display.hbmKeyboard);
-    };
-    onTheTrial();
-    tutor.course.nLesson = 5;
-    SetLessonStartPage(tutor);   // as Geh Zu Übung does
-    ChangePage(tutor, 0);
-    EXPECT_EQ(tutor.display.hbmComposite, tutor.display.hbmKeyboard);
+        EXPECT_EQ(Here(), "23/3");
+        EXPECT_EQ(host.notices, std::vector<Notice>(left ? 1 : 2, Notice::EndOfCourse));
+    }
+}
 
-    onTheTrial();
-    tutor.course.bLeftHand = 0;
-    ASSERT_TRUE(ChangeHand(tutor));
-    tutor.course.nLesson = 3;
-    tutor.course.nPage = 1;
-    ChangePage(tutor, 0);
-    EXPECT_EQ(tutor.display.hbmComposite, tutor.display.hbmKeyboard);
+// Geh Zu Übung: a lesson's first page, without the marks of the page left (from every page
+// that marks keys); a number that is no lesson is refused and changes nothing.
+TEST_F(PageChangeTest, GoToShowsTheFirstPageOfALessonAndRefusesOthers)
+{
+    for (const pages::PageRecord& page : pages::PageTable()) {
+        if (page.demo != pages::Demo::ShadeTwo && page.demo != pages::Demo::ShadeGroup)
+            continue;
+        course.bLeftHand = page.side != pages::Side::Right;
+        GoTo(page.lesson, page.page, true);
+        ASSERT_TRUE(GoToLesson(tutor, page.lesson < 23 ? 7 : 0));
+        EXPECT_TRUE(AsRepainted()) << int(page.lesson) << "/" << int(page.page) << " to " << Here();
+    }
+    const int cases[][3] = {{23, 23, 1}, {18, 18, 1}, {24, 18, 1}, {-1, 18, 1}};   // to, lesson and page shown
+    for (const auto& [to, lesson, page] : cases) {
+        EXPECT_EQ(GoToLesson(tutor, to), lesson == to) << to;
+        EXPECT_EQ(Here(), std::to_string(lesson) + "/" + std::to_string(page)) << to;
+    }
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages.back().text, "Nr 23 ist die letzte \xDC" "bung Sie k\xF6nnen nicht weiter als die "
+                                         "letzten \xDC" "bung w\xE4hlen, Nr. 23");
+}
+
+// Typing counts only on the exercise page, and only exercise parts mark the session
+// worked; it takes the marks of a page away, but on the guide pages shows no hand.
+TEST_F(PageChangeTest, OnlyTheExercisePageCounts)
+{
+    const int cases[][4] = {{0, 2, 0, 0}, {1, 2, 0, 0}, {2, 3, 0, 2},   {2, 2, 1, 2},   {3, 1, 0, 0},
+                            {4, 1, 0, 0}, {12, 3, 0, 0}, {12, 4, 1, 12}, {23, 3, 1, 23}, {23, 1, 0, 0}};
+    for (const auto& [lesson, page, keystrokes, worked] : cases) {
+        course.nKeystrokes = course.nWorkedLesson = course.bExercisePage = 0;
+        GoTo(lesson, page, true);
+        const QImage keyboard = Area(tutor.display.rcKeyboard);
+        OnCharacter(tutor, 'f');
+        EXPECT_EQ(course.nKeystrokes * 100 + course.nWorkedLesson, keystrokes * 100 + worked) << Here();
+        EXPECT_EQ(Area(tutor.display.rcKeyboard) == keyboard, lesson == 3) << Here();
+        EXPECT_TRUE(Bare('u') && !course.bHomeShaded) << Here();
+    }
+}
+
+// Timer 2 announces the keys to type while dictation is chosen: a second after a line is
+// shown, then every 7 s; a page step stops it, and so does choosing another sound. Paging
+// inside a lesson keeps the caret; leaving the lesson starts its exercise afresh.
+TEST_F(PageChangeTest, TheDictationTimerRunsOnlyWhileDictating)
+{
+    resources.strings = Resources::BuiltIn().strings;
+    resources.strings.Set(0, "jj hh");
+    GoTo(2, 2);
+    ASSERT_TRUE(ApplySoundStudioChoice(tutor, kSoundDictation));
+    EXPECT_EQ(host.timers.at(kDictationTimer), 1000);
+    host.Fire(kDictationTimer);
+    EXPECT_EQ(host.played.size(), 3u) << "j, j, space";
+    EXPECT_EQ(host.timers.at(kDictationTimer), 7000);
+    GoTo(5, 2);
+    OnCharacter(tutor, static_cast<unsigned char>(course.szLine[0]));
+    ChangePage(tutor, -1);
+    EXPECT_FALSE(host.timers.contains(kDictationTimer));
+    ChangePage(tutor, +1);
+    EXPECT_EQ(host.timers.at(kDictationTimer), 7000) << "a reminder inside the line";
+    EXPECT_EQ(course.nCharPos, 1);
+    ASSERT_TRUE(ApplySoundStudioChoice(tutor, kSoundTypewriter));
+    EXPECT_FALSE(host.timers.contains(kDictationTimer));
+    host.played.clear();
+    host.timers[kDictationTimer] = 7000;   // one already due
+    host.Fire(kDictationTimer);
+    EXPECT_TRUE(host.played.empty());
+    EXPECT_FALSE(host.timers.contains(kDictationTimer));
+    for (int dir : {+1, -1, +1})
+        ChangePage(tutor, dir);
+    EXPECT_EQ(Here() + " " + std::to_string(course.nCharPos), "5/2 0");
+}
+
+// A fresh start: 800 ms after the paint the hand types the sentence, three 60 ms ticks a
+// character, then Enter; it runs once, and what it typed stays.
+TEST_F(PageChangeTest, DemoAFreshStartTypesTheSentenceOnce)
+{
+    GoTo(0, 1);
+    EXPECT_EQ(host.timers.at(kDemoTimer), 800);
+    const QImage home = Area(tutor.display.rcKeyboard);
+    Tick(1);
+    EXPECT_EQ(host.timers.at(kDemoTimer) * 10 + host.caretShown, 600) << "60 ms a tick, the caret hidden";
+    EXPECT_NE(Area(tutor.display.rcKeyboard), home) << "the hand strikes D";
+    Tick(2);
+    EXPECT_EQ(host.typed, "D");
+    EXPECT_EQ(Area(tutor.display.rcKeyboard), home) << "and comes home";
+    Tick(320);
+    EXPECT_EQ(host.typed, "Der Xaver den s\xFC\xDF" "en Jodler singt, Holleraderr\xFC" "h, d\xF6 und d\xE4, er hat's "
+                          "geschafft und alle \xDC" "bungen vollbracht.\r");
+    EXPECT_EQ(host.sleeps, std::vector<int>{517});
+    EXPECT_TRUE(host.caretShown);
+    EXPECT_EQ(tutor.course.nKeystrokes, 0) << "not counted";
+    ChangePage(tutor, +1);
+    GoTo(0, 1);
+    EXPECT_FALSE(host.timers.contains(kDemoTimer)) << "never again";
+    EXPECT_EQ(host.typed.size(), 108u);
+}
+
+// Leaving the start page ends it at once: the hand at home, the caret shown, what it typed
+// taken away, and it does not come back. A session file starts without it.
+TEST_F(PageChangeTest, DemoLeavingTheStartPageEndsIt)
+{
+    Tick(4);
+    ASSERT_EQ(host.typed, "D");
+    ChangePage(tutor, +1);
+    EXPECT_TRUE(host.caretShown);
+    EXPECT_EQ(tutor.display.hbmComposite, tutor.display.hbmKeyboard) << "the hand is home";
+    EXPECT_EQ(host.typed, "");
+    GoTo(0, 1);
+    EXPECT_FALSE(host.timers.contains(kDemoTimer));
+    tutor.demo = DemoState{};
+    tutor.shell.szFileName = "kurs.klv";
+    Paint();
+    EXPECT_FALSE(host.timers.contains(kDemoTimer)) << "with a session file";
 }
 
 }  // namespace

@@ -1,246 +1,144 @@
 #include "shell/input_filter.h"
+#include "shell/typing_area.h"
 #include "support/tutor_fixture.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDialog>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QWidget>
+#include <QTimer>
 
 namespace {
+
+constexpr auto kCtrl = Qt::ControlModifier;
 
 class InputFilterTest : public TutorTest {
 protected:
     void SetUp() override
     {
-        resources.strings.Set(0, "jj hh gg ff ff gg hh jj");
+        resources.strings.Set(0, "jj\xE4\xF6\xFC\xDF hh gg");
         tutor.course.nLesson = 2;
         tutor.course.nPage = 2;
         Start();
-        window.resize(300, 200);
-        edit = new QPlainTextEdit(&window);
+        edit = new TypingArea(&window);
         window.show();
         QApplication::setActiveWindow(&window);
         edit->setFocus();
         qApp->installEventFilter(&filter);
-        ASSERT_EQ(QApplication::focusWidget(), edit);
     }
     void TearDown() override { qApp->removeEventFilter(&filter); }
 
     void Send(QEvent::Type type, int key, const QString& text, bool repeat = false, quint64 time = 0,
-              Qt::KeyboardModifiers modifiers = Qt::NoModifier, quint32 scanCode = 0)
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier, QObject* to = nullptr)
     {
-        QKeyEvent event(type, key, modifiers, scanCode ? scanCode : static_cast<quint32>(key & 0xFF) + 8, 0, 0,
-                        text, repeat);
+        QKeyEvent event(type, key, modifiers, static_cast<quint32>(key & 0xFF) + 8, 0, 0, text, repeat);
         event.setTimestamp(time ? time : ++clock);
-        QApplication::sendEvent(edit, &event);
+        QApplication::sendEvent(to ? to : edit, &event);
     }
     void Press(int key, const QString& text, bool repeat = false) { Send(QEvent::KeyPress, key, text, repeat); }
     void Release(int key, const QString& text = {}) { Send(QEvent::KeyRelease, key, text); }
-    void Tap(int key, const QString& text)
+    void Tap(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        Press(key, text);
-        Release(key, text);
+        Send(QEvent::KeyPress, key, text, false, 0, modifiers);
+        Send(QEvent::KeyRelease, key, text, false, 0, modifiers);
+    }
+    void Commit(const char* utf8)
+    {
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUtf8(utf8));
+        QApplication::sendEvent(edit, &commit);
+    }
+    // The typing area's text, the keystrokes and right ones counted, the caret's place, the page.
+    std::string Outcome() const
+    {
+        return edit->toPlainText().toStdString() + " " + std::to_string(course.nKeystrokes) + " " +
+               std::to_string(course.nCorrect) + " " + std::to_string(course.nCharPos) + " " +
+               std::to_string(course.nLesson) + "/" + std::to_string(course.nPage);
     }
 
     QWidget window;
-    QPlainTextEdit* edit = nullptr;
+    TypingArea* edit = nullptr;
     InputFilter filter{tutor, window, [] {}};
     quint64 clock = 1000;
     const CourseState& course = tutor.course;
 };
 
-TEST_F(InputFilterTest, ATypedCharacterIsCheckedAndShownInTheTypingArea)
+// Each key press gives at most one character, in the exercise ("jjäöüß hh gg") and in the
+// typing area alike; the release of a key on the ignore list leaves the latch held, but not
+// that of the key that typed. Keys with Ctrl are the typing area's; keys while a menu is
+// open, and keys of other windows, are theirs.
+TEST_F(InputFilterTest, EachKeyPressGivesAtMostOneCharacter)
 {
-    Tap(Qt::Key_J, "j");
-    Tap(Qt::Key_X, "x");
-    EXPECT_EQ(course.nKeystrokes, 2);
-    EXPECT_EQ(course.nCorrect, 1);
-    EXPECT_EQ(edit->toPlainText(), "jx");
-    EXPECT_EQ(tutor.shell.bKeyLatch, 0);
-    EXPECT_EQ(course.nWorkedLesson, 2);
-}
-
-TEST_F(InputFilterTest, AHeldKeyYieldsOneCharacter)
-{
-    Press(Qt::Key_J, "j");
-    Press(Qt::Key_J, "j", true);
-    Press(Qt::Key_J, "j", true);
-    Send(QEvent::KeyRelease, Qt::Key_J, "j", true);
-    EXPECT_EQ(edit->toPlainText(), "j");
-    EXPECT_EQ(course.nKeystrokes, 1);
-    EXPECT_EQ(tutor.shell.bKeyLatch, 1);
-    Release(Qt::Key_J, "j");
-    EXPECT_EQ(tutor.shell.bKeyLatch, 0);
-}
-
-TEST_F(InputFilterTest, AHeldKeyReportedAsReleaseAndPressWithOneTimeStampYieldsOneCharacter)
-{
-    Press(Qt::Key_J, "j");
-    Send(QEvent::KeyRelease, Qt::Key_J, "j", false, 5000);
-    Send(QEvent::KeyPress, Qt::Key_J, "j", false, 5000);
-    Release(Qt::Key_J, "j");
-    EXPECT_EQ(edit->toPlainText(), "j");
-    EXPECT_EQ(course.nKeystrokes, 1);
-    Tap(Qt::Key_J, "j");
-    EXPECT_EQ(edit->toPlainText(), "jj") << "a real second press counts";
-}
-
-TEST_F(InputFilterTest, ACharacterTypedWhileTheLatchHoldsIsLost)
-{
-    Press(Qt::Key_J, "j");
-    Press(Qt::Key_H, "h");
-    Release(Qt::Key_H, "h");
-    Release(Qt::Key_J, "j");
-    EXPECT_EQ(edit->toPlainText(), "j");
-    EXPECT_EQ(course.nKeystrokes, 1);
-    EXPECT_EQ(host.beeps, 0);
-}
-
-TEST_F(InputFilterTest, IgnoredReleasesLeaveTheLatchHeld)
-{
-    struct Case {
-        const char* what;
-        int key;
-        QString text;
-        Qt::KeyboardModifiers modifiers;
-        bool clears;
+    const std::vector<std::pair<std::function<void()>, std::string>> cases{
+        {[&] { Tap(Qt::Key_J, "j"); Tap(Qt::Key_J, "j"); Tap(Qt::Key_Adiaeresis, "ä"); Commit("ö");
+               Release(Qt::Key_O); Tap(Qt::Key_Udiaeresis, "ü"); Tap(Qt::Key_ssharp, "ß"); }, "jjäöüß 6 6 6 2/2"},
+        {[&] { Press(Qt::Key_J, "j"); Press(Qt::Key_J, "j", true); Send(QEvent::KeyRelease, Qt::Key_J, "j", true);
+               Release(Qt::Key_J); }, "j 1 1 1 2/2"},
+        {[&] { Press(Qt::Key_J, "j"); Send(QEvent::KeyRelease, Qt::Key_J, "j", false, 5000);   // held: X tells it
+               Send(QEvent::KeyPress, Qt::Key_J, "j", false, 5000); Release(Qt::Key_J); Tap(Qt::Key_J, "j"); },
+         "jj 2 2 2 2/2"},   // as let go and pressed at one time
+        {[&] { Press(Qt::Key_J, "j"); Commit("ö"); Tap(Qt::Key_H, "h"); Release(Qt::Key_J); }, "j 1 1 1 2/2"},
+        {[&] { Commit("ja"); Release(Qt::Key_A); }, "j 1 1 1 2/2"},
+        {[&] { Tap(Qt::Key_J, "j"); Tap(Qt::Key_J, "j"); Tap(Qt::Key_Delete, "\x7f");
+               Tap(Qt::Key_Backspace, "\x7f", kCtrl); }, "j 2 2 1 2/2"},   // Ctrl+Backspace, Delete's text in X
+        {[&] { Tap(Qt::Key_J, "j"); Tap(Qt::Key_A, "\x01", kCtrl); Tap(Qt::Key_C, "\x03", kCtrl);
+               Tap(Qt::Key_Right, ""); Tap(Qt::Key_V, "\x16", kCtrl); }, "jj 1 1 1 2/2"},
+        {[&] { Tap(Qt::Key_At, "@", kCtrl | Qt::AltModifier); }, "@ 1 0 1 2/2"},   // AltGr
+        {[&] { Press(Qt::Key_J, "j"); Release(Qt::Key_Tab); Release(Qt::Key_Escape); Release(Qt::Key_F5);   // ignored
+               Send(QEvent::KeyRelease, Qt::Key_Asterisk, "*", false, 0, Qt::KeypadModifier); Tap(Qt::Key_H, "h"); },
+         "j 1 1 1 2/2"},
+        {[&] { Press(Qt::Key_J, "j"); Release(Qt::Key_Shift); Tap(Qt::Key_J, "j"); }, "jj 2 2 2 2/2"},
+        {[&] { Tap(Qt::Key_Tab, "\t"); Tap(Qt::Key_Backtab, "", Qt::ShiftModifier); Tap(Qt::Key_Escape, "\x1b");
+               Tap(Qt::Key_Asterisk, "*", Qt::KeypadModifier); Tap(Qt::Key_J, "j"); },   // released, each one
+         "\t\t*j 5 0 5 2/2"},                                                              // ends the latch it set
+        {[&] { Tap(Qt::Key_Down, ""); Tap(Qt::Key_Up, ""); Tap(Qt::Key_Down, ""); }, " 0 0 0 2/3"},
+        {[&] { QMenu menu; menu.addAction("Neu..."); menu.popup({0, 0}); Tap(Qt::Key_J, "j"); }, "j 0 0 0 2/2"},
+        {[&] { QWidget other; auto* field = new QPlainTextEdit(&other); other.show();
+               QApplication::setActiveWindow(&other); field->setFocus();
+               Send(QEvent::KeyPress, Qt::Key_Down, "", false, 0, {}, field); }, " 0 0 0 2/2"},
     };
-    for (const Case& c : {Case{"Tab", Qt::Key_Tab, "\t", Qt::NoModifier, false},
-                          Case{"Escape", Qt::Key_Escape, "\x1b", Qt::NoModifier, false},
-                          Case{"keypad *", Qt::Key_Asterisk, "*", Qt::KeypadModifier, false},
-                          Case{"keypad +", Qt::Key_Plus, "+", Qt::KeypadModifier, false},
-                          Case{"F5", Qt::Key_F5, "", Qt::NoModifier, false},
-                          Case{"Shift", Qt::Key_Shift, "", Qt::NoModifier, true},
-                          Case{"main +", Qt::Key_Plus, "+", Qt::NoModifier, true},
-                          Case{"Backspace", Qt::Key_Backspace, "\b", Qt::NoModifier, true}}) {
-        tutor.shell.bKeyLatch = 1;
-        Send(QEvent::KeyRelease, c.key, c.text, false, 0, c.modifiers);
-        EXPECT_EQ(tutor.shell.bKeyLatch == 0, c.clears) << c.what;
-    }
-}
-
-// A key that types a character ends the latch when it is let go, also where its release is
-// on the ignore list, so the next key counts.
-TEST_F(InputFilterTest, EveryKeyThatTypesACharacterLetsTheNextOneCount)
-{
-    struct Case {
-        const char* what;
-        int key;
-        QString text;
-        Qt::KeyboardModifiers modifiers;
-        QString shown;
-    };
-    for (const Case& c : {Case{"Tab", Qt::Key_Tab, "\t", Qt::NoModifier, "\t"},
-                          Case{"Shift+Tab", Qt::Key_Backtab, "", Qt::ShiftModifier, "\t"},
-                          Case{"Escape", Qt::Key_Escape, "\x1b", Qt::NoModifier, ""},
-                          Case{"keypad *", Qt::Key_Asterisk, "*", Qt::KeypadModifier, "*"},
-                          Case{"keypad +", Qt::Key_Plus, "+", Qt::KeypadModifier, "+"},
-                          Case{"keypad decimal", Qt::Key_Comma, ",", Qt::KeypadModifier, ","}}) {
+    for (const auto& [keys, outcome] : cases) {
         edit->clear();
-        const int typed = course.nKeystrokes;
-        Send(QEvent::KeyPress, c.key, c.text, false, 0, c.modifiers);
-        Send(QEvent::KeyRelease, c.key, c.text, false, 0, c.modifiers);
-        EXPECT_EQ(tutor.shell.bKeyLatch, 0) << c.what;
-        Tap(Qt::Key_J, "j");
-        EXPECT_EQ(course.nKeystrokes, typed + 2) << c.what;
-        EXPECT_EQ(edit->toPlainText(), c.shown + "j") << c.what;
+        tutor.course.nCharPos = tutor.course.nKeystrokes = tutor.course.nCorrect = 0;
+        tutor.course.nPage = 2;
+        Paint();
+        keys();
+        EXPECT_EQ(Outcome(), outcome);
+        EXPECT_EQ(tutor.shell.bKeyLatch, 0) << outcome;
     }
 }
 
-// Delete types nothing; Ctrl+Backspace, which X gives the text of Delete, is a Backspace.
-TEST_F(InputFilterTest, DeleteTypesNothingAndCtrlBackspaceIsABackspace)
-{
-    Tap(Qt::Key_J, "j");
-    Tap(Qt::Key_J, "j");
-    Send(QEvent::KeyPress, Qt::Key_Delete, "\x7f");
-    EXPECT_EQ(tutor.shell.bKeyLatch, 0);
-    Send(QEvent::KeyRelease, Qt::Key_Delete, "\x7f");
-    EXPECT_EQ(course.nKeystrokes, 2);
-    EXPECT_EQ(course.nCharPos, 2);
-    Send(QEvent::KeyPress, Qt::Key_Backspace, "\x7f", false, 0, Qt::ControlModifier);
-    Send(QEvent::KeyRelease, Qt::Key_Backspace, "\x7f", false, 0, Qt::ControlModifier);
-    EXPECT_EQ(course.nCharPos, 1);
-    EXPECT_EQ(edit->toPlainText(), "j") << "one character taken back, not the word";
-    Tap(Qt::Key_J, "j");
-    EXPECT_EQ(course.nCharPos, 2);
-}
-
-// An input method committing several characters at once gives the first only.
-TEST_F(InputFilterTest, ACommitOfSeveralCharactersGivesTheFirst)
-{
-    QInputMethodEvent commit;
-    commit.setCommitString("ja");
-    QApplication::sendEvent(edit, &commit);
-    Release(Qt::Key_A, "a");
-    EXPECT_EQ(course.nKeystrokes, 1);
-    EXPECT_EQ(edit->toPlainText(), "j");
-}
-
-TEST_F(InputFilterTest, ArrowKeysTurnPagesAndNeverReachTheTypingArea)
-{
-    edit->setPlainText("ab\ncd");
-    edit->moveCursor(QTextCursor::End);
-    const int position = edit->textCursor().position();
-    Press(Qt::Key_Down, "");
-    EXPECT_EQ(course.nPage, 3);
-    Release(Qt::Key_Down);
-    Press(Qt::Key_Up, "");
-    EXPECT_EQ(course.nPage, 2);
-    Release(Qt::Key_Up);
-    EXPECT_EQ(edit->textCursor().position(), position);
-}
-
-TEST_F(InputFilterTest, UmlautsArriveAsTheirCodePageBytes)
-{
-    resources.strings.Set(0, "\xE4\xF6\xFC\xDF");
-    Paint();
-    Tap(Qt::Key_Adiaeresis, QString::fromUtf8("ä"));
-    QInputMethodEvent compose;
-    compose.setCommitString(QString::fromUtf8("ö"));
-    QApplication::sendEvent(edit, &compose);
-    Release(Qt::Key_O, "o");
-    Tap(Qt::Key_Udiaeresis, QString::fromUtf8("ü"));
-    Tap(Qt::Key_ssharp, QString::fromUtf8("ß"));
-    EXPECT_EQ(course.nCorrect, 4);
-    EXPECT_EQ(edit->toPlainText(), QString::fromUtf8("äöüß"));
-}
-
-TEST_F(InputFilterTest, AComposedCharacterWhileTheLatchHoldsIsLost)
+// A box opened by a key takes that key's release; once it is closed, the next key counts,
+// and the keyboard is the main window's again, also without a window manager.
+TEST_F(InputFilterTest, AfterABoxTheMainWindowHasTheKeyboardAndTheNextKeyCounts)
 {
     Press(Qt::Key_J, "j");
-    QInputMethodEvent compose;
-    compose.setCommitString(QString::fromUtf8("ö"));
-    QApplication::sendEvent(edit, &compose);
-    Release(Qt::Key_J, "j");
-    EXPECT_EQ(edit->toPlainText(), "j");
-    EXPECT_EQ(course.nKeystrokes, 1);
-}
-
-// A key the window system sends to the main window while a menu is open is the menu's.
-TEST_F(InputFilterTest, KeysWhileAMenuIsOpenAreLeftAlone)
-{
-    QMenu menu;
-    menu.addAction("Neu...");
-    menu.popup(QPoint(0, 0));
-    ASSERT_EQ(QApplication::activePopupWidget(), &menu);
+    QDialog box(&window);
+    QTimer::singleShot(0, &box, [&] {
+        Send(QEvent::KeyRelease, Qt::Key_J, "j", false, 0, Qt::NoModifier, &box);
+        box.accept();
+    });
+    box.exec();
+    for (int i = 0; i < 20 && QApplication::activeWindow() != &window; ++i)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(QApplication::focusWidget(), edit);
     Tap(Qt::Key_J, "j");
-    menu.close();
-    EXPECT_EQ(course.nKeystrokes, 0);
-    EXPECT_EQ(tutor.shell.bKeyLatch, 0);
+    EXPECT_EQ(Outcome(), "jj 2 2 2 2/2");
+    QApplication::clipboard()->setText(QString());
+    EXPECT_FALSE(edit->canPaste()) << "an empty clipboard";
 }
 
-TEST_F(InputFilterTest, KeysOfOtherWindowsAreLeftAlone)
+// What the program typed by itself (the demonstration) is taken back whole, and no more.
+TEST_F(InputFilterTest, TheProgramsOwnTypingIsTakenBack)
 {
-    QWidget other;
-    auto* field = new QPlainTextEdit(&other);
-    other.show();
-    QApplication::setActiveWindow(&other);
-    field->setFocus();
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QApplication::sendEvent(field, &press);
-    EXPECT_EQ(course.nPage, 2);
+    Tap(Qt::Key_J, "j");
+    for (char c : std::string("D\xFC\r"))
+        edit->TypeByItself(static_cast<unsigned char>(c));
+    EXPECT_EQ(edit->toPlainText(), QString::fromUtf8("jDü\n"));
+    edit->TakeBackOwnTyping();
+    EXPECT_EQ(edit->toPlainText(), "j");
 }
 
 }  // namespace

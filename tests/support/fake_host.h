@@ -73,6 +73,7 @@ struct FakeHost : Host {
     void ShowNotice(Notice notice) override { notices.push_back(notice); }
     void TypeIntoTypingArea(unsigned char ch) override { typed.push_back(static_cast<char>(ch)); }
     void ShowTypingCaret(bool shown) override { caretShown = shown; }
+    void TakeBackTyping() override { typed.clear(); }
 
     std::vector<SaveAnswer> answers;
     std::vector<std::string> paths;

@@ -25,6 +25,7 @@ struct QuietHost : Host {
     void ShowNotice(Notice) override {}
     void TypeIntoTypingArea(unsigned char) override {}
     void ShowTypingCaret(bool) override {}
+    void TakeBackTyping() override {}
     SaveAnswer AskToSave(const std::string&) override { return SaveAnswer::Cancel; }
     std::string ChooseFileToOpen() override { return {}; }
     std::string ChooseFileToSave() override { return {}; }
