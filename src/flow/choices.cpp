@@ -38,7 +38,6 @@ FontChoice ApplyFontSizeChoice(Tutor& tutor, int fontSize)
     if (fontSize == tutor.course.nFontSize)
         return FontChoice::Unchanged;
     tutor.course.nFontSize = fontSize;
-    tutor.course.nWorkedLesson = tutor.course.nLesson;
     tutor.host.ApplyFontSize();
     return FontChoice::Applied;
 }
@@ -51,7 +50,6 @@ bool ApplySoundStudioChoice(Tutor& tutor, int soundStudio)
         return false;
     }
     tutor.course.nSoundStudio = soundStudio;
-    tutor.course.nWorkedLesson = tutor.course.nLesson;
     if (soundStudio == kSoundDictation)
         StartDictation(tutor);
     else
@@ -67,6 +65,5 @@ bool ApplyErrorToneChoice(Tutor& tutor, int errorTone)
         return false;
     }
     tutor.course.nErrorTone = errorTone;
-    tutor.course.nWorkedLesson = tutor.course.nLesson;
     return true;
 }

@@ -111,7 +111,9 @@ TEST_F(SessionTest, UnsavedWorkIsOfferedForSaving)
     for (const Change& c : std::vector<Change>{
              {"the window moved", [&] { host.window = {0, 0, 900, 700}; }, false},
              {"another lesson looked at", [&] { GoToLesson(tutor, 7); }, false},
-             {"the same font size and tone applied", [&] { ApplyFontSizeChoice(tutor, 1000), ApplyErrorToneChoice(tutor, 0); }, false},
+             {"in another lesson, the same choices applied", [&] {
+                  GoToLesson(tutor, 7), ApplyFontSizeChoice(tutor, 1000), ApplySoundStudioChoice(tutor, 0), ApplyErrorToneChoice(tutor, 0);
+              }, false},
              {"another lesson typed", [&] { GoToLesson(tutor, 7), course.nWorkedLesson = 7; }, true},
              {"another font size", [&] { ApplyFontSizeChoice(tutor, 1001); }, true},
              {"another sound", [&] { ApplySoundStudioChoice(tutor, kSoundTypewriter); }, true},
