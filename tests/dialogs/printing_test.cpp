@@ -2,14 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
+#include <QPointer>
+#include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 namespace {
 
@@ -19,30 +22,43 @@ protected:
     {
         printing.Printer().setOutputFormat(QPrinter::PdfFormat);
         printing.Printer().setOutputFileName(pdf);
+        printing.Printer().setFullPage(true);   // the margins measured from the paper's edges
     }
-    // What pdftotext reads: a list of pages, each its lines.
-    QStringList Pages(const QStringList& options = {}) const
+    // What a poppler tool says of the document.
+    QString Read(const QString& tool, const QStringList& options = {}) const
     {
         QProcess reader;
-        reader.start("pdftotext", options + QStringList{pdf, "-"});
-        if (!reader.waitForFinished(20000))
-            return {};
-        return QString::fromUtf8(reader.readAllStandardOutput()).split('\f');
+        reader.start(tool, options + (tool == "pdftotext" ? QStringList{pdf, "-"} : QStringList{pdf}));
+        return reader.waitForFinished(20000) ? QString::fromUtf8(reader.readAllStandardOutput()) : QString();
     }
-    // The top of the first word of each page, in points.
-    std::vector<double> FirstWordTops() const
+    // Runs `run`, answering the printer's dialogs with OK (`print`) or Abbrechen and handing
+    // any other dialog, the printing box, to `onBox` once; the titles of the dialogs shown.
+    QStringList WithDialogs(const std::function<void()>& run, bool print, std::function<void(QDialog&)> onBox = {})
     {
-        std::vector<double> tops;
-        const QString boxes = Pages({"-bbox"}).join("");
-        QRegularExpression page("<page.*?<word[^>]*yMin=\"([0-9.]+)\"", QRegularExpression::DotMatchesEverythingOption);
-        for (auto it = page.globalMatch(boxes); it.hasNext();)
-            tops.push_back(it.next().captured(1).toDouble());
-        return tops;
+        QStringList titles;
+        int ticks = 0;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            if (!dialog->property("seen").toBool()) {
+                dialog->setProperty("seen", true);
+                titles << dialog->windowTitle();
+            }
+            if (qobject_cast<QPrintDialog*>(dialog) || qobject_cast<QPageSetupDialog*>(dialog) || ++ticks > 500)
+                print ? dialog->accept() : dialog->reject();   // also: never waits for ever
+            else if (onBox)
+                std::exchange(onBox, {})(*dialog);
+        });
+        timer.start(0);
+        run();
+        return titles;
     }
 
     QTemporaryDir directory;
     QString pdf = directory.filePath("getippt.pdf");
-    QWidget window;
+    QLineEdit window;   // the main window, which takes what is typed
     dialogs::Printing printing{&window};
 };
 
@@ -53,85 +69,83 @@ TEST_F(PrintingTest, LinesAreWrappedAtTheLastSpaceThatFitsAndPagesFollow)
         text += "Der Xaver den süßen Jodler singt, Holleraderrüh, dö und dä, er hat's geschafft. ";
     text += "\nende";
     ASSERT_TRUE(printing.PrintPages(text, [] { return false; }));
-    const QStringList pages = Pages();
-    ASSERT_GE(pages.size(), 2);
+    const QStringList pages = Read("pdftotext").split('\f');
+    ASSERT_GE(pages.size(), 3);
     const QStringList lines = pages[0].split('\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(lines.value(0), "kurz");
-    EXPECT_EQ(lines.value(1), "jj hh gg");
-    EXPECT_TRUE(lines.value(2).startsWith("Der Xaver den süßen Jodler singt,"));
-    for (const QString& line : lines.mid(2, 5)) {
-        EXPECT_FALSE(line.endsWith(' ')) << line.toStdString();
-        EXPECT_GT(line.size(), 40) << "a full line";
-    }
-    EXPECT_TRUE(pages.join("").contains("ende")) << "the whole text, however long";
+    EXPECT_EQ(lines.mid(0, 2), (QStringList{"kurz", "jj hh gg"}));
+    for (const QString& line : lines.mid(2, 5))
+        EXPECT_TRUE(line.size() > 40 && !line.endsWith(' ')) << "a full line: " << line.toStdString();
     EXPECT_EQ(pages.join("").count("Holleraderrüh"), 80) << "no word lost or cut";
-    const std::vector<double> tops = FirstWordTops();
-    ASSERT_GE(tops.size(), 2u);
-    EXPECT_GT(tops[0], tops[1]) << "the first page begins a line lower";
-    EXPECT_LT(tops[0] - tops[1], 20);
-}
+    EXPECT_TRUE(pages.join("").trimmed().endsWith("ende"));
 
-// The document carries the program's name, which the printer's queue shows.
-TEST_F(PrintingTest, TheDocumentIsNamedTastora)
-{
-    ASSERT_TRUE(printing.PrintPages("jj", [] { return false; }));
-    QProcess info;
-    info.start("pdfinfo", {pdf});
-    ASSERT_TRUE(info.waitForFinished(20000));
-    const QString fields = QString::fromUtf8(info.readAllStandardOutput());
-    EXPECT_TRUE(fields.contains(QRegularExpression("^Title: *Tastora$", QRegularExpression::MultilineOption)))
-        << fields.toStdString();
+    // In points from the top of each page: its height, its first line's top and its last
+    // line's bottom. An inch and a half (108 points) stays free above and below the lines,
+    // and the first page begins a line lower.
+    std::vector<double> height, top, bottom;
+    for (const QString& page : Read("pdftotext", {"-bbox"}).split("<page").mid(1)) {
+        height.push_back(QRegularExpression(R"re(height="([\d.]+)")re").match(page).captured(1).toDouble());
+        top.push_back(1e9);
+        bottom.push_back(0);
+        for (auto it = QRegularExpression(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)")re").globalMatch(page); it.hasNext();) {
+            const QRegularExpressionMatch word = it.next();
+            top.back() = std::min(top.back(), word.captured(1).toDouble());
+            bottom.back() = std::max(bottom.back(), word.captured(2).toDouble());
+        }
+    }
+    ASSERT_GE(top.size(), 2u);
+    EXPECT_GT(top[0] - top[1], 10);
+    EXPECT_LT(top[0] - top[1], 20);
+    EXPECT_GT(top[1], 108 - 4);
+    EXPECT_GT(height[0] - bottom[0], 108);
+    EXPECT_LT(height[0] - bottom[0], 108 + 2 * 16) << "the page is full";
 }
 
 TEST_F(PrintingTest, AnEmptyTextGivesOneEmptyPage)
 {
     ASSERT_TRUE(printing.PrintPages("", [] { return false; }));
-    const QStringList pages = Pages();
-    EXPECT_EQ(pages.size(), 2) << "one page and the end";
-    EXPECT_EQ(pages[0].trimmed(), "");
+    EXPECT_EQ(Read("pdftotext").trimmed(), "");
+    EXPECT_TRUE(Read("pdfinfo").contains(QRegularExpression("^Pages: *1$", QRegularExpression::MultilineOption)));
 }
 
-// Abbruch stops after the line being printed; the document is closed and the main window is
-// enabled again. Cancelling the print dialog prints nothing.
-TEST_F(PrintingTest, AbbruchStopsAfterTheCurrentLineAndCancellingPrintsNothing)
+// Abbruch, Enter or Escape in the box "Drucken" stops printing after the line being printed;
+// the box stays open until then, and blocks the main window meanwhile.
+TEST_F(PrintingTest, TheBoxStopsPrintingAfterTheLineBeingPrinted)
 {
-    int lines = 0;
-    ASSERT_FALSE(printing.PrintPages("eins\nzwei\ndrei\nvier", [&] { return ++lines == 2; }));
-    EXPECT_EQ(Pages()[0].split('\n', Qt::SkipEmptyParts), (QStringList{"eins", "zwei"}));
+    QString text;
+    for (int i = 1; i <= 3000; ++i)
+        text += QString("Zeile %1\n").arg(i);
+    for (const auto& stop : std::vector<std::function<void(QDialog&)>>{
+             [](QDialog& box) { QTest::mouseClick(box.findChild<QPushButton*>("2"), Qt::LeftButton); },
+             [](QDialog& box) { QTest::keyClick(&box, Qt::Key_Escape); },
+             [](QDialog& box) { QTest::keyClick(&box, Qt::Key_Return); }}) {
+        QFile::remove(pdf);
+        window.show();
+        QPointer<QDialog> box;
+        bool openAfterStop = false;
+        WithDialogs([&] { printing.PrintTypedText(text); }, true, [&](QDialog& shown) {
+            box = &shown;
+            QTest::keyClick(window.windowHandle(), Qt::Key_X);
+            stop(shown);
+            openAfterStop = shown.isVisible();
+        });
+        EXPECT_TRUE(openAfterStop);
+        EXPECT_EQ(window.text(), "") << "the main window takes no keys meanwhile";
+        EXPECT_TRUE(box.isNull()) << "closed once the line was printed";
+        const QString printed = Read("pdftotext");
+        EXPECT_TRUE(printed.startsWith("Zeile 1\n")) << printed.left(100).toStdString();
+        EXPECT_LT(printed.count("Zeile"), 10) << "stopped";
+    }
+}
 
-    QFile::remove(pdf);
-    QTimer reader;
-    int ticks = 0;
-    QObject::connect(&reader, &QTimer::timeout, [&] {
-        if (++ticks > 500)
-            QApplication::exit();
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            dialog->reject();   // the print dialog: Abbrechen
-    });
-    reader.start(10);
-    printing.PrintTypedText("nichts");
+// Cancelling the print dialog prints nothing; Qt's dialogs for the printer speak German.
+TEST_F(PrintingTest, ThePrinterDialogsSpeakGermanAndCancellingPrintsNothing)
+{
+    const QStringList titles = WithDialogs([&] {
+        printing.PrintTypedText("nichts");
+        printing.Setup();
+    }, false);
+    EXPECT_EQ(titles, (QStringList{"Drucken", "Seite einrichten"}));
     EXPECT_FALSE(QFile::exists(pdf));
-    EXPECT_TRUE(window.isEnabled());
-}
-
-// Qt's dialogs for the printer speak German, as the rest of the program does.
-TEST_F(PrintingTest, ThePrinterDialogsSpeakGerman)
-{
-    QStringList titles;
-    QTimer reader;
-    int ticks = 0;
-    QObject::connect(&reader, &QTimer::timeout, [&] {
-        if (++ticks > 500)
-            QApplication::exit();
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            titles << dialog->windowTitle();
-            dialog->reject();
-        }
-    });
-    reader.start(10);
-    printing.PrintTypedText("nichts");
-    printing.Setup();
-    EXPECT_EQ(titles.join(" | ").toStdString(), "Drucken | Seite einrichten");
 }
 
 }  // namespace
