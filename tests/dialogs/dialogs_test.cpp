@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -167,51 +168,74 @@ TEST_F(DialogsTest, GoToOpensWithTheLessonSelected)
     EXPECT_EQ(tutor.course.nLesson, 2);
 }
 
-// The settings sheet: each page shows its setting; a new choice enables Übernehmen, except a
-// new error sound, which plays instead and is applied by OK; Abbrechen applies nothing.
-TEST_F(DialogsTest, TheSettingsSheetAppliesWhatWasChosenOnItsPages)
-{
-    tutor.course.nErrorTone = 1000;
-    resources.strings = Resources::BuiltIn().strings;
+class SettingsSheetTest : public DialogsTest {
+protected:
+    void SetUp() override
     {
-        dialogs::SettingsSheet sheet(tutor, nullptr);
-        EXPECT_EQ(sheet.windowTitle(), "Persönliche Einstellungen Tastora");
-        QTabWidget& pages = sheet.Pages();
-        EXPECT_EQ(pages.count(), 3);
-        EXPECT_EQ(pages.tabText(0), "Schriftgröße ändern");
-        EXPECT_TRUE(pages.widget(0)->findChild<QRadioButton*>("1000")->isChecked());
-        for (int page = 0; page < pages.count(); ++page) {
-            for (const QAbstractButton* choice : pages.widget(page)->findChildren<QAbstractButton*>())
-                EXPECT_LE(choice->sizeHint().width(), choice->width()) << choice->text().toStdString();
-        }
-        pages.setCurrentIndex(2);
-        auto* tones = pages.widget(2);
-        EXPECT_TRUE(tones->findChild<QCheckBox*>("1009")->isChecked());
-        EXPECT_TRUE(tones->findChild<QRadioButton*>("1000")->isChecked());
-        tones->findChild<QRadioButton*>("1003")->click();
-        EXPECT_FALSE(sheet.ApplyButton().isEnabled()) << "a new error sound alone";
-        EXPECT_EQ(host.played.size(), 1u) << "its preview";
-        tones->findChild<QRadioButton*>("1003")->click();
-        EXPECT_EQ(host.played.size(), 1u) << "the sound already chosen plays nothing";
-        pages.setCurrentIndex(1);
-        pages.widget(1)->findChild<QCheckBox*>("1009")->click();
-        EXPECT_TRUE(pages.widget(1)->findChild<QRadioButton*>("1002")->isChecked()) << "Tasten ansagen";
-        EXPECT_TRUE(sheet.ApplyButton().isEnabled());
+        DialogsTest::SetUp();
+        resources.strings = Resources::BuiltIn().strings;
+        resources.namedRecordings = true;
+        tutor.course.nErrorTone = 1000;
+        sheet.show();
+    }
+    void Click(int page, int id)
+    {
+        sheet.Pages().setCurrentIndex(page);
+        sheet.Pages().widget(page)->findChild<QAbstractButton*>(QString::number(id))->click();
+    }
+    void Press(const QString& text)
+    {
         for (QPushButton* button : sheet.findChildren<QPushButton*>())
-            if (button->text() == "OK")
+            if (button->text() == text)
                 button->click();
     }
+    dialogs::SettingsSheet sheet{tutor, nullptr};
+};
+
+// A new error sound plays as a preview and waits for OK; Übernehmen applies the other choices
+// and is disabled again; Enter is OK; Abbrechen applies nothing.
+TEST_F(SettingsSheetTest, ChoicesApplyByOkOrUebernehmen)
+{
+    Click(2, 1003);
+    Click(2, 1003);
+    EXPECT_EQ(host.played, (std::vector<FakeHost::Played>{{"AUTSCH", false}})) << "Autsch, once";
+    EXPECT_FALSE(sheet.ApplyButton().isEnabled()) << "a new error sound alone";
+    Click(0, 1001);
+    ASSERT_TRUE(sheet.ApplyButton().isEnabled());
+    sheet.ApplyButton().click();
+    EXPECT_EQ(tutor.course.nFontSize, 1001);
+    EXPECT_EQ(tutor.course.nErrorTone, 1003);
+    EXPECT_FALSE(sheet.ApplyButton().isEnabled()) << "nothing left to apply";
+    Click(0, 1000);
+    QTest::keyClick(&sheet, Qt::Key_Return);
     EXPECT_EQ(tutor.course.nFontSize, 1000);
-    EXPECT_EQ(tutor.course.nSoundStudio, kSoundOff) << "dictation refused while error tones were on";
-    EXPECT_EQ(host.notices, std::vector<Notice>{Notice::DictationWhileErrorTones});
-    EXPECT_EQ(tutor.course.nErrorTone, 1003) << "OK applies the new error sound";
-    {
-        dialogs::SettingsSheet sheet(tutor, nullptr);
-        sheet.Pages().setCurrentIndex(2);
-        sheet.Pages().widget(2)->findChild<QCheckBox*>("1009")->click();
-        sheet.reject();
-    }
+    EXPECT_FALSE(sheet.isVisible());
+
+    Click(2, 1009);
+    Press("Abbrechen");
     EXPECT_EQ(tutor.course.nErrorTone, 1003) << "Abbrechen applies nothing";
+}
+
+// A page refused with a warning keeps the sheet open on it; the other pages are applied.
+TEST_F(SettingsSheetTest, ARefusedPageKeepsTheSheetOpenOnIt)
+{
+    Click(1, 1009);   // Tasten ansagen, while error tones are on
+    Click(0, 1001);
+    Press("OK");
+    EXPECT_TRUE(sheet.isVisible());
+    EXPECT_EQ(sheet.Pages().currentIndex(), 1);
+    EXPECT_EQ(tutor.course.nSoundStudio, kSoundOff);
+    EXPECT_EQ(tutor.course.nFontSize, 1001);
+
+    Click(1, 1009);   // sounds off
+    Click(0, 1002);   // too big for the window
+    Click(2, 1009);   // error tones off
+    Press("Übernehmen");
+    EXPECT_EQ(sheet.Pages().currentIndex(), 0);
+    EXPECT_TRUE(sheet.ApplyButton().isEnabled()) << "the font size is not applied";
+    EXPECT_EQ(tutor.course.nFontSize, 1001);
+    EXPECT_EQ(tutor.course.nErrorTone, 0) << "a later page is applied";
+    EXPECT_EQ(host.notices, (std::vector<Notice>{Notice::DictationWhileErrorTones, Notice::WindowTooSmall}));
 }
 
 }  // namespace
