@@ -73,7 +73,7 @@ SettingsSheet::SettingsSheet(Tutor& tutor, QWidget* parent)
     : QDialog(parent), tutor_(tutor), pages_(new QTabWidget(this))
 {
     setWindowTitle(QStringLiteral("Persönliche Einstellungen Tastora"));
-    setFont(DialogFont());
+    UseDialogLook(*this);
     for (const PageLayout& layout : kPageLayouts) {
         QWidget* page = MakePage(layout);
         pages_->addTab(page, QString::fromUtf8(layout.title));
