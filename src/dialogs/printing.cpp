@@ -9,7 +9,6 @@
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
-#include <QShortcut>
 
 namespace dialogs {
 namespace {
@@ -21,6 +20,24 @@ constexpr Control kPrinting[] = {
     {Kind::DefaultButton, kCancel, "Abbruch", 86, 39, 38, 12},
 };
 // clang-format on
+
+// "Drucken", open while the pages are printed. Abbruch, Enter and Escape ask to stop, and the
+// box stays until the line being printed is done. It keeps the main window closed to input
+// while it stays usable itself: a disabled main window would disable the box it owns.
+class AbortBox : public TemplateDialog {
+public:
+    explicit AbortBox(QWidget* owner) : TemplateDialog({"Drucken", 144, 61, kPrinting}, false, owner)
+    {
+        setWindowModality(Qt::ApplicationModal);
+        setWindowFlag(Qt::WindowCloseButtonHint, false);
+    }
+    bool Aborted() const { return aborted_; }
+    void done(int) override { aborted_ = true; }
+    void reject() override { aborted_ = true; }
+
+private:
+    bool aborted_ = false;
+};
 
 }  // namespace
 
@@ -39,16 +56,10 @@ void Printing::PrintTypedText(const QString& text)
     choose.setOption(QAbstractPrintDialog::PrintSelection, false);
     if (choose.exec() != QDialog::Accepted)
         return;
-    bool userAbort = false;
-    TemplateDialog cancel({"Drucken", 144, 61, kPrinting}, false, mainWindow_);
-    QObject::connect(&cancel, &QDialog::finished, [&] { userAbort = true; });
-    QShortcut escape(QKeySequence(Qt::Key_Escape), &cancel);
-    QObject::connect(&escape, &QShortcut::activated, [&] { userAbort = true; });
-    CenterDialog(cancel);
-    cancel.show();
-    mainWindow_->setEnabled(false);
-    PrintPages(text, [&] { return userAbort; });
-    mainWindow_->setEnabled(true);
+    AbortBox box(mainWindow_);
+    CenterDialog(box);
+    box.show();
+    PrintPages(text, [&box] { return box.Aborted(); });
 }
 
 bool Printing::PrintPages(const QString& text, const std::function<bool()>& aborted)

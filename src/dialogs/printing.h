@@ -19,8 +19,8 @@ public:
 
     // Seite Einrichten...
     void Setup();
-    // Drucken...: the print dialog, then the pages, with "Drucken" open to stop them while
-    // the main window is disabled.
+    // Drucken...: the print dialog, then the pages, with the box "Drucken" open to stop them;
+    // the main window takes no input meanwhile.
     void PrintTypedText(const QString& text);
     // Lays the text out on pages (Liberation Sans 12 points, an inch left and right, an inch
     // and a half top and bottom) and prints it; `aborted` is asked after every line. False

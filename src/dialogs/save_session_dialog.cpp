@@ -1,5 +1,7 @@
 #include "dialogs/save_session_dialog.h"
 
+#include "dialogs/template_dialog.h"
+
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
@@ -18,6 +20,7 @@ constexpr const char* kQuestion = "3002";
 SaveSessionDialog::SaveSessionDialog(const std::string& fileName, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Übung speichern?"));
+    dialogs::UseDialogLook(*this);
     const QString name = fileName.empty()
                              ? QStringLiteral("Unbenannt")
                              : QFile::decodeName(QByteArray(fileName.data(), static_cast<qsizetype>(fileName.size())));
@@ -39,7 +42,7 @@ SaveSessionDialog::SaveSessionDialog(const std::string& fileName, QWidget* paren
         });
         return pushButton;
     };
-    QPushButton* yes = button(kYes, QStringLiteral("Ja"), SaveAnswer::Yes);
+    QPushButton* yes = button(kYes, QStringLiteral("&Ja"), SaveAnswer::Yes);
     yes->setDefault(true);
 
     auto* layout = new QGridLayout(this);
@@ -48,6 +51,7 @@ SaveSessionDialog::SaveSessionDialog(const std::string& fileName, QWidget* paren
     layout->addWidget(file, 2, 0, 1, 2);
     layout->addWidget(yes, 3, 1);
     layout->addWidget(button(kCancel, QStringLiteral("Abbruch"), SaveAnswer::Cancel), 4, 0);
-    layout->addWidget(button(kNo, QStringLiteral("Nein"), SaveAnswer::No), 4, 1);
+    layout->addWidget(button(kNo, QStringLiteral("&Nein"), SaveAnswer::No), 4, 1);
     setFixedWidth(sizeHint().width() < 320 ? 320 : sizeHint().width());
+    dialogs::CenterDialog(*this);
 }

@@ -6,8 +6,8 @@
 
 #include <string>
 
-// "Übung speichern?": whether to save the session before it is left. Escape and the close
-// box answer Abbruch.
+// "Übung speichern?": whether to save the session before it is left, centred on the screen.
+// Escape and the close box answer Abbruch; Alt+J and Alt+N answer Ja and Nein.
 class SaveSessionDialog : public QDialog {
 public:
     // `fileName` as the file system spells it; empty: "Unbenannt".

@@ -73,7 +73,7 @@ SettingsSheet::SettingsSheet(Tutor& tutor, QWidget* parent)
     : QDialog(parent), tutor_(tutor), pages_(new QTabWidget(this))
 {
     setWindowTitle(QStringLiteral("Persönliche Einstellungen Tastora"));
-    setFont(DialogFont());
+    UseDialogLook(*this);
     for (const PageLayout& layout : kPageLayouts) {
         QWidget* page = MakePage(layout);
         pages_->addTab(page, QString::fromUtf8(layout.title));
@@ -119,13 +119,13 @@ SettingsSheet::SettingsSheet(Tutor& tutor, QWidget* parent)
     ok->setDefault(true);
     apply_->setEnabled(false);
     connect(ok, &QPushButton::clicked, this, [this] {
-        Apply();
-        accept();
+        if (Apply())
+            accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(apply_, &QPushButton::clicked, this, [this] {
-        Apply();
-        apply_->setEnabled(false);
+        if (Apply())
+            apply_->setEnabled(false);
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
@@ -167,14 +167,22 @@ void SettingsSheet::Changed()
     apply_->setEnabled(true);
 }
 
-void SettingsSheet::Apply()
+bool SettingsSheet::Apply()
 {
+    int refused = -1;
+    const auto apply = [&](int page, bool applied) {
+        if (!applied && refused < 0)
+            refused = page;
+    };
     if (shown_[kFontPage])
-        ApplyFontSizeChoice(tutor_, edit_[kFontPage]);
+        apply(kFontPage, ApplyFontSizeChoice(tutor_, edit_[kFontPage]) != FontChoice::TooBig);
     if (shown_[kSoundPage])
-        ApplySoundStudioChoice(tutor_, edit_[kSoundPage]);
+        apply(kSoundPage, ApplySoundStudioChoice(tutor_, edit_[kSoundPage]));
     if (shown_[kTonePage])
-        ApplyErrorToneChoice(tutor_, edit_[kTonePage]);
+        apply(kTonePage, ApplyErrorToneChoice(tutor_, edit_[kTonePage]));
+    if (refused >= 0)
+        pages_->setCurrentIndex(refused);   // its warning has been shown; the choice waits there
+    return refused < 0;
 }
 
 }  // namespace dialogs

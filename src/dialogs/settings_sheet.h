@@ -13,7 +13,8 @@ namespace dialogs {
 
 // "Persönliche Einstellungen Tastora": the font size, the sound studio and the error tones.
 // Each page edits a working copy of its setting, loaded when the page is first shown; OK and
-// Übernehmen apply the pages shown, in order; Abbrechen applies nothing.
+// Übernehmen apply the pages shown, in order; Abbrechen applies nothing. A page refused with
+// a warning keeps the sheet open on that page, with the other pages applied.
 class SettingsSheet : public QDialog {
 public:
     SettingsSheet(Tutor& tutor, QWidget* parent);
@@ -24,11 +25,9 @@ public:
 private:
     enum Page { kFontPage, kSoundPage, kTonePage, kPageCount };
 
-    QWidget* FontSizePage();
-    QWidget* SoundStudioPage();
-    QWidget* ErrorTonePage();
     void Load(int page);
-    void Apply();
+    // Applies the pages shown; false when a page was refused.
+    bool Apply();
     void Changed();
     QAbstractButton* Choice(int page, int id) const;
     // Checks the choice `id` on a page, or none for 0, and enables the choices or not.

@@ -25,6 +25,14 @@ QFont DialogFont()
     return font;
 }
 
+void UseDialogLook(QDialog& dialog)
+{
+    dialog.setFont(DialogFont());
+    // A title and a close box; a dialog is neither minimised nor maximised.
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint);
+}
+
 QRect ToPixels(int x, int y, int width, int height)
 {
     static const QFontMetrics metrics(DialogFont());
@@ -91,7 +99,7 @@ TemplateDialog::TemplateDialog(const Template& layout, bool escapeCloses, QWidge
     : QDialog(parent), escapeCloses_(escapeCloses)
 {
     setWindowTitle(QString::fromUtf8(layout.title));
-    setFont(DialogFont());
+    UseDialogLook(*this);
     const auto pressed = [this](int id) {
         pressed_ = id;
         done(id);

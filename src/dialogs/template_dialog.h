@@ -31,6 +31,8 @@ constexpr int kCancel = 2;
 
 // The font of every dialog.
 QFont DialogFont();
+// The dialog font, and a frame with a title and a close box only.
+void UseDialogLook(QDialog& dialog);
 // Dialog units to pixels with the dialog font: a horizontal unit is a quarter of the
 // average letter width, a vertical one an eighth of a line's height.
 QRect ToPixels(int x, int y, int width, int height);

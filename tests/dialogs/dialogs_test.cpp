@@ -1,75 +1,65 @@
 #include "dialogs/lesson_dialogs.h"
 #include "dialogs/notices.h"
+#include "dialogs/save_session_dialog.h"
 #include "dialogs/settings_sheet.h"
+#include "dialogs/template_dialog.h"
 #include "support/tutor_fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpression>
+#include <QScreen>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
-
-#include <functional>
 
 namespace {
 
-// What a modal dialog showed: its title, its texts, the texts that do not fit their place,
-// and whether Escape closed it.
+// What a modal dialog showed: its title, texts, texts that do not fit their place, whether
+// Escape closed it, and whether it has the dialog font, stands in the middle of the screen
+// (give or take its frame) and has a close box but no minimise or maximise box.
 struct Seen {
     QString title;
-    QStringList texts;
-    QStringList clipped;
+    QStringList texts, clipped;
     bool escapeCloses = false;
+    bool looksRight = false;
 };
 
-// Runs `open`, which shows modal dialogs one after another; each is recorded, tried with
-// Escape and, where that left it open, closed with the button of the next id in `press`.
-std::vector<Seen> Inspect(const std::function<void()>& open, std::vector<const char*> press, bool tryEscape = true,
-                          const std::function<void(QDialog&)>& onShow = {})
+// Runs `open`, which shows modal dialogs one after another; each is recorded, and the items
+// of `press` are pressed in turn: "Esc" or a button's id. `act` first works in each dialog.
+std::vector<Seen> Inspect(const std::function<void()>& open, QStringList press,
+                          const std::function<void(QDialog&)>& act = {})
 {
     std::vector<Seen> seen;
     int ticks = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (++ticks > 500 && dialog) {   // never waits for ever
-            dialog->done(0);
-            return;
-        }
         if (!dialog || !dialog->isVisible())
             return;
-        if (!dialog->property("inspected").toBool()) {
-            dialog->setProperty("inspected", true);
-            if (onShow)
-                onShow(*dialog);
-            Seen s{dialog->windowTitle(), {}, {}, false};
+        if (++ticks > 500)   // never waits for ever
+            return dialog->done(0);
+        if (!dialog->property("seen").toBool()) {
+            dialog->setProperty("seen", true);
+            if (act)
+                act(*dialog);
+            const QPoint off = dialog->frameGeometry().center() - dialog->screen()->geometry().center();
+            const auto boxes = dialog->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
+            seen.push_back({dialog->windowTitle(), {}, {}, false, dialog->font() == dialogs::DialogFont() &&
+                                                                     off.manhattanLength() <= 8 && boxes == Qt::WindowCloseButtonHint});
             for (const QLabel* label : dialog->findChildren<QLabel*>()) {
-                s.texts << label->text();
-                const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000),
-                                                                       Qt::TextWordWrap, label->text());
-                if (needed.height() > label->height() || needed.width() > label->width())
-                    s.clipped << label->text() + QString(" (%1x%2 in %3x%4)").arg(needed.width()).arg(needed.height()).arg(label->width()).arg(label->height());
-            }
-            seen.push_back(s);
-            if (tryEscape) {
-                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-                QApplication::sendEvent(dialog, &escape);
-                seen.back().escapeCloses = !dialog->isVisible();
-                if (seen.back().escapeCloses)
-                    return;
+                seen.back().texts << label->text();
+                if (label->fontMetrics().boundingRect(label->rect(), Qt::TextWordWrap, label->text()).height() > label->height())
+                    seen.back().clipped << label->text();
             }
         }
-        if (!press.empty()) {
-            if (auto* button = dialog->findChild<QAbstractButton*>(press.front())) {
-                press.erase(press.begin());
-                button->click();
-            }
+        const QString next = press.isEmpty() ? QString() : press.takeFirst();
+        if (next == "Esc") {
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            seen.back().escapeCloses = !dialog->isVisible();
+        } else if (auto* button = next.isEmpty() ? nullptr : dialog->findChild<QAbstractButton*>(next)) {
+            button->click();
         }
     });
     timer.start(10);
@@ -82,136 +72,111 @@ protected:
     void SetUp() override { Start(); }
 };
 
-TEST_F(DialogsTest, TheNoticesAndInfoShowTheirTextsWhollyAndOnlyOkClosesThem)
+// Each dialog shows its texts wholly; Escape closes Geh Zu Übung, the save question and the
+// contents, not the notices. The contents follow the hand; Weiter and Zurück turn the page.
+TEST_F(DialogsTest, EachDialogShowsItsTexts)
 {
+    tutor.course.nKeystrokes = 70;
+    tutor.course.nCorrect = 67;
+    const auto ask = [](const char* fileName) { return [fileName] { SaveSessionDialog(fileName, nullptr).exec(); }; };
+    const auto notice = [](Notice notice) { return [notice] { dialogs::ShowNotice(notice, nullptr); }; };
+    const auto contents = [this](bool left) { return [this, left] { tutor.course.bLeftHand = left; dialogs::ShowContents(tutor, nullptr); }; };
     struct Case {
         std::function<void()> open;
         const char* title;
-        const char* text;   // one of its texts
+        QStringList texts;   // some of its texts
+        bool escapeCloses;
     };
     for (const Case& c : std::vector<Case>{
-             {[] { dialogs::ShowNotice(Notice::EndOfCourse, nullptr); }, "Das Ende",
-              "Herzlichen Glückwunsch. Sie haben das Ziel von Tastora erreicht."},
-             {[] { dialogs::ShowNotice(Notice::WindowTooSmall, nullptr); }, "Bildschirmfenster nicht groß genug",
-              "Vergrößern Sie das Bildschirmfenster zuerst."},
-             {[] { dialogs::ShowNotice(Notice::DictationWhileErrorTones, nullptr); }, "Achtung...",
-              "Sie haben 'Tasten ansagen' aus dem Tonstudio"},
-             {[] { dialogs::ShowNotice(Notice::ErrorTonesWhileDictation, nullptr); }, "Achtung...",
-              "ist die Funktion 'Tasten ansagen' bereits eingerichtet."},
-             {[] { dialogs::ShowAbout(nullptr); }, "Info über Tastora",
-              "Ein Lehrgang um das Ein-Händige Blindschreiben zu erlernen"},
+             {notice(Notice::EndOfCourse), "Das Ende", {"Herzlichen Glückwunsch. Sie haben das Ziel von Tastora erreicht."}, false},
+             {notice(Notice::WindowTooSmall), "Bildschirmfenster nicht groß genug", {"Vergrößern Sie das Bildschirmfenster zuerst."}, false},
+             {notice(Notice::DictationWhileErrorTones), "Achtung...", {"Sie haben 'Tasten ansagen' aus dem Tonstudio"}, false},
+             {notice(Notice::ErrorTonesWhileDictation), "Achtung...", {"ist die Funktion 'Tasten ansagen' bereits eingerichtet."}, false},
+             {[] { dialogs::ShowAbout(nullptr); }, "Info über Tastora", {"Ein Lehrgang um das Ein-Händige Blindschreiben zu erlernen"}, false},
              {[this] { dialogs::ShowStatistics(tutor, nullptr); }, "Erfolgskontrolle",
-              "Dieses Mal betrug die Anzahl der geleisteten Eingaben: 0"},
+              {"Dieses Mal betrug die Anzahl der geleisteten Eingaben: 70", "und davon inkorrekte Eingaben: 3",
+               "Dies ergibt eine Genauigkeitsrate von: 95%"}, false},
+             {[this] { dialogs::ShowGoTo(tutor, nullptr); }, "Geh Zu Übung ...", {"Welche Übung möchten Sie?"}, true},
+             {ask(""), "Übung speichern?", {"Leistungen sichern in 'Unbenannt'?"}, true},
+             {ask("Übung-日本.klv"), "Übung speichern?", {"Leistungen sichern in 'Übung-日本.klv'?"}, true},
+             {contents(true), "Inhaltsverzeichnis - Linke Hand",
+              {"Seite 1", "2. Die Grundstellung - j h g f", "Seite 2", "13. Neue Buchstaben - T Z", "23. Zahlen-Eingabe"}, true},
+             {contents(false), "Inhaltsverzeichnis - Rechte Hand", {"2. Die Grundstellung - f g h j", "13. Neue Buchstaben - T B"}, true},
          }) {
-        const std::vector<Seen> seen = Inspect(c.open, {"1"});
-        ASSERT_EQ(seen.size(), 1u) << c.title;
-        EXPECT_EQ(seen[0].title, c.title);
-        EXPECT_TRUE(seen[0].texts.contains(c.text)) << c.title << ": " << seen[0].texts.join(" | ").toStdString();
-        EXPECT_TRUE(seen[0].clipped.isEmpty()) << c.title << ": " << seen[0].clipped.join(" | ").toStdString();
-        EXPECT_FALSE(seen[0].escapeCloses) << c.title;
-    }
-}
-
-TEST_F(DialogsTest, StatisticsShowTheCountsAndTheAccuracy)
-{
-    tutor.course.nKeystrokes = 7;
-    tutor.course.nCorrect = 5;
-    const std::vector<Seen> seen = Inspect([this] { dialogs::ShowStatistics(tutor, nullptr); }, {"1"});
-    ASSERT_EQ(seen.size(), 1u);
-    for (const char* line : {"Dieses Mal betrug die Anzahl der geleisteten Eingaben: 7",
-                             "und davon inkorrekte Eingaben: 2", "Dies ergibt eine Genauigkeitsrate von: 71%"})
-        EXPECT_TRUE(seen[0].texts.contains(line)) << line;
-}
-
-// The contents follow the hand chosen: Weiter and Zurück move between its two pages.
-TEST_F(DialogsTest, ContentsPagesOfTheChosenHand)
-{
-    for (bool left : {true, false}) {
-        tutor.course.bLeftHand = left;
-        const std::vector<Seen> seen = Inspect([this] { dialogs::ShowContents(tutor, nullptr); }, {"4", "4", "1"}, false);
-        ASSERT_EQ(seen.size(), 3u);
-        const QString title = left ? "Inhaltsverzeichnis - Linke Hand" : "Inhaltsverzeichnis - Rechte Hand";
-        for (const Seen& page : seen) {
-            EXPECT_EQ(page.title, title);
-            EXPECT_TRUE(page.clipped.isEmpty()) << page.clipped.join(" | ").toStdString();
+        // The contents: Weiter, Zurück, then Escape; the others: Escape, then OK if still open.
+        const bool pages = QString(c.title).startsWith("Inhalt");
+        const std::vector<Seen> seen = Inspect(c.open, pages ? QStringList{"4", "4", "Esc"} : QStringList{"Esc", "1"});
+        ASSERT_EQ(seen.size(), pages ? 3u : 1u) << c.title;
+        QStringList texts;
+        for (const Seen& dialog : seen) {
+            EXPECT_EQ(dialog.title, c.title);
+            EXPECT_EQ(dialog.clipped, QStringList()) << c.title;
+            EXPECT_TRUE(dialog.looksRight) << c.title;
+            texts += dialog.texts;
         }
-        EXPECT_TRUE(seen[0].texts.contains(left ? "2. Die Grundstellung - j h g f" : "2. Die Grundstellung - f g h j"));
-        EXPECT_TRUE(seen[1].texts.contains(left ? "13. Neue Buchstaben - T Z" : "13. Neue Buchstaben - T B"));
-        EXPECT_TRUE(seen[2].texts.contains("Seite 1")) << "Zurück goes back";
-        EXPECT_EQ(seen[1].texts.filter(QRegularExpression("^\\d+\\. ")).size(), 11);
+        for (const QString& text : c.texts)
+            EXPECT_TRUE(texts.contains(text)) << (text + " in " + texts.join(" | ")).toStdString();
+        EXPECT_EQ(seen.back().escapeCloses, c.escapeCloses) << c.title;
     }
-    tutor.course.bLeftHand = true;
-    EXPECT_TRUE(Inspect([this] { dialogs::ShowContents(tutor, nullptr); }, {})[0].escapeCloses);
 }
 
-// Geh Zu Übung opens with the lesson selected, so a digit replaces it; Escape is Abbruch.
-TEST_F(DialogsTest, GoToOpensWithTheLessonSelected)
+// Alt+J and Alt+N answer the save question.
+TEST_F(DialogsTest, TheSaveQuestionsMnemonics)
 {
-    tutor.course.nLesson = 5;
-    tutor.course.nPage = 2;
-    bool selected = false;
-    const std::vector<Seen> seen = Inspect([this] { dialogs::ShowGoTo(tutor, nullptr); }, {"1"}, false, [&](QDialog& dialog) {
-        auto* edit = dialog.findChild<QLineEdit*>("3001");
-        selected = edit->selectedText() == "5";
-        QKeyEvent two(QEvent::KeyPress, Qt::Key_2, Qt::NoModifier, "2");
-        QApplication::sendEvent(edit, &two);
-    });
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].title, "Geh Zu Übung ...");
-    EXPECT_TRUE(seen[0].texts.contains("Welche Übung möchten Sie?"));
-    EXPECT_TRUE(seen[0].clipped.isEmpty()) << seen[0].clipped.join(" | ").toStdString();
-    EXPECT_TRUE(selected);
-    EXPECT_EQ(tutor.course.nLesson, 2);
-    EXPECT_EQ(tutor.course.nPage, 2);
-    EXPECT_TRUE(Inspect([this] { dialogs::ShowGoTo(tutor, nullptr); }, {})[0].escapeCloses);
-    EXPECT_EQ(tutor.course.nLesson, 2);
+    for (const auto& [key, answer] : {std::pair{Qt::Key_J, SaveAnswer::Yes}, std::pair{Qt::Key_N, SaveAnswer::No}}) {
+        SaveAnswer answered{};
+        Inspect([&] { SaveSessionDialog dialog("kurs.klv", nullptr); dialog.exec(); answered = dialog.Answer(); }, {},
+                [key = key](QDialog& dialog) {
+                    dialog.activateWindow();   // as the window system does
+                    if (QTest::qWaitForWindowActive(&dialog))
+                        QTest::keyClick(&dialog, key, Qt::AltModifier);
+                });
+        EXPECT_EQ(answered, answer) << key;
+    }
 }
 
-// The settings sheet: each page shows its setting; a new choice enables Übernehmen, except a
-// new error sound, which plays instead and is applied by OK; Abbrechen applies nothing.
-TEST_F(DialogsTest, TheSettingsSheetAppliesWhatWasChosenOnItsPages)
+// A new error sound plays as a preview and waits for OK; Übernehmen applies and is disabled
+// again; a refused page keeps the sheet open on it, the others applied; Enter is OK.
+TEST_F(DialogsTest, TheSettingsSheet)
 {
-    tutor.course.nErrorTone = 1000;
     resources.strings = Resources::BuiltIn().strings;
-    {
-        dialogs::SettingsSheet sheet(tutor, nullptr);
-        EXPECT_EQ(sheet.windowTitle(), "Persönliche Einstellungen Tastora");
-        QTabWidget& pages = sheet.Pages();
-        EXPECT_EQ(pages.count(), 3);
-        EXPECT_EQ(pages.tabText(0), "Schriftgröße ändern");
-        EXPECT_TRUE(pages.widget(0)->findChild<QRadioButton*>("1000")->isChecked());
-        for (int page = 0; page < pages.count(); ++page) {
-            for (const QAbstractButton* choice : pages.widget(page)->findChildren<QAbstractButton*>())
-                EXPECT_LE(choice->sizeHint().width(), choice->width()) << choice->text().toStdString();
-        }
-        pages.setCurrentIndex(2);
-        auto* tones = pages.widget(2);
-        EXPECT_TRUE(tones->findChild<QCheckBox*>("1009")->isChecked());
-        EXPECT_TRUE(tones->findChild<QRadioButton*>("1000")->isChecked());
-        tones->findChild<QRadioButton*>("1003")->click();
-        EXPECT_FALSE(sheet.ApplyButton().isEnabled()) << "a new error sound alone";
-        EXPECT_EQ(host.played.size(), 1u) << "its preview";
-        tones->findChild<QRadioButton*>("1003")->click();
-        EXPECT_EQ(host.played.size(), 1u) << "the sound already chosen plays nothing";
-        pages.setCurrentIndex(1);
-        pages.widget(1)->findChild<QCheckBox*>("1009")->click();
-        EXPECT_TRUE(pages.widget(1)->findChild<QRadioButton*>("1002")->isChecked()) << "Tasten ansagen";
-        EXPECT_TRUE(sheet.ApplyButton().isEnabled());
-        for (QPushButton* button : sheet.findChildren<QPushButton*>())
-            if (button->text() == "OK")
-                button->click();
-    }
-    EXPECT_EQ(tutor.course.nFontSize, 1000);
-    EXPECT_EQ(tutor.course.nSoundStudio, kSoundOff) << "dictation refused while error tones were on";
-    EXPECT_EQ(host.notices, std::vector<Notice>{Notice::DictationWhileErrorTones});
-    EXPECT_EQ(tutor.course.nErrorTone, 1003) << "OK applies the new error sound";
-    {
-        dialogs::SettingsSheet sheet(tutor, nullptr);
-        sheet.Pages().setCurrentIndex(2);
-        sheet.Pages().widget(2)->findChild<QCheckBox*>("1009")->click();
-        sheet.reject();
-    }
-    EXPECT_EQ(tutor.course.nErrorTone, 1003) << "Abbrechen applies nothing";
+    resources.namedRecordings = true;
+    tutor.course.nErrorTone = 1000;
+    dialogs::SettingsSheet sheet(tutor, nullptr);
+    sheet.show();
+    const auto click = [&sheet](int page, int id) {
+        sheet.Pages().setCurrentIndex(page);
+        sheet.Pages().widget(page)->findChild<QAbstractButton*>(QString::number(id))->click();
+    };
+    click(2, 1003);
+    click(2, 1003);
+    EXPECT_EQ(host.played, (std::vector<FakeHost::Played>{{"AUTSCH", false}})) << "Autsch, once";
+    EXPECT_FALSE(sheet.ApplyButton().isEnabled()) << "a new error sound alone";
+    click(0, 1001);
+    sheet.ApplyButton().click();
+    EXPECT_EQ(tutor.course.nErrorTone, 1003);
+    EXPECT_FALSE(sheet.ApplyButton().isEnabled()) << "nothing left to apply";
+
+    click(1, 1009);   // Tasten ansagen, while error tones are on
+    click(0, 1000);
+    QTest::keyClick(&sheet, Qt::Key_Return);
+    EXPECT_TRUE(sheet.isVisible());
+    EXPECT_EQ(sheet.Pages().currentIndex(), 1);
+    EXPECT_EQ(tutor.course.nSoundStudio, kSoundOff);
+    EXPECT_EQ(tutor.course.nFontSize, 1000) << "the font page is applied";
+
+    click(1, 1009);   // sounds off
+    click(0, 1002);   // too big for the window
+    click(2, 1009);   // error tones off
+    sheet.ApplyButton().click();
+    EXPECT_EQ(sheet.Pages().currentIndex(), 0);
+    EXPECT_TRUE(sheet.ApplyButton().isEnabled()) << "the font size is not applied";
+    EXPECT_EQ(tutor.course.nErrorTone, 0) << "a later page is applied";
+    EXPECT_EQ(host.notices, (std::vector<Notice>{Notice::DictationWhileErrorTones, Notice::WindowTooSmall}));
+    click(0, 1001);
+    QTest::keyClick(&sheet, Qt::Key_Return);
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_EQ(tutor.course.nFontSize, 1001);
 }
 
 }  // namespace

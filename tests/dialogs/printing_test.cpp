@@ -2,14 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPrintDialog>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 namespace {
 
@@ -19,30 +21,19 @@ protected:
     {
         printing.Printer().setOutputFormat(QPrinter::PdfFormat);
         printing.Printer().setOutputFileName(pdf);
+        printing.Printer().setFullPage(true);   // the margins measured from the paper's edges
     }
-    // What pdftotext reads: a list of pages, each its lines.
-    QStringList Pages(const QStringList& options = {}) const
+    // What pdftotext reads.
+    QString Text(const QStringList& options = {}) const
     {
         QProcess reader;
         reader.start("pdftotext", options + QStringList{pdf, "-"});
-        if (!reader.waitForFinished(20000))
-            return {};
-        return QString::fromUtf8(reader.readAllStandardOutput()).split('\f');
-    }
-    // The top of the first word of each page, in points.
-    std::vector<double> FirstWordTops() const
-    {
-        std::vector<double> tops;
-        const QString boxes = Pages({"-bbox"}).join("");
-        QRegularExpression page("<page.*?<word[^>]*yMin=\"([0-9.]+)\"", QRegularExpression::DotMatchesEverythingOption);
-        for (auto it = page.globalMatch(boxes); it.hasNext();)
-            tops.push_back(it.next().captured(1).toDouble());
-        return tops;
+        return reader.waitForFinished(20000) ? QString::fromUtf8(reader.readAllStandardOutput()) : QString();
     }
 
     QTemporaryDir directory;
     QString pdf = directory.filePath("getippt.pdf");
-    QWidget window;
+    QLineEdit window;   // the main window, which takes what is typed
     dialogs::Printing printing{&window};
 };
 
@@ -51,87 +42,71 @@ TEST_F(PrintingTest, LinesAreWrappedAtTheLastSpaceThatFitsAndPagesFollow)
     QString text = "kurz\njj hh gg\n";
     for (int i = 0; i < 80; ++i)
         text += "Der Xaver den süßen Jodler singt, Holleraderrüh, dö und dä, er hat's geschafft. ";
-    text += "\nende";
-    ASSERT_TRUE(printing.PrintPages(text, [] { return false; }));
-    const QStringList pages = Pages();
-    ASSERT_GE(pages.size(), 2);
+    ASSERT_TRUE(printing.PrintPages(text + "\nende", [] { return false; }));
+    const QStringList pages = Text().split('\f');
+    ASSERT_EQ(pages.size(), 3) << "two pages";
     const QStringList lines = pages[0].split('\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(lines.value(0), "kurz");
-    EXPECT_EQ(lines.value(1), "jj hh gg");
-    EXPECT_TRUE(lines.value(2).startsWith("Der Xaver den süßen Jodler singt,"));
-    for (const QString& line : lines.mid(2, 5)) {
-        EXPECT_FALSE(line.endsWith(' ')) << line.toStdString();
-        EXPECT_GT(line.size(), 40) << "a full line";
-    }
-    EXPECT_TRUE(pages.join("").contains("ende")) << "the whole text, however long";
-    EXPECT_EQ(pages.join("").count("Holleraderrüh"), 80) << "no word lost or cut";
-    const std::vector<double> tops = FirstWordTops();
-    ASSERT_GE(tops.size(), 2u);
-    EXPECT_GT(tops[0], tops[1]) << "the first page begins a line lower";
-    EXPECT_LT(tops[0] - tops[1], 20);
-}
+    EXPECT_EQ(lines.mid(0, 2), (QStringList{"kurz", "jj hh gg"}));
+    for (const QString& line : lines.mid(2, 5))
+        EXPECT_TRUE(line.size() > 40 && !line.endsWith(' ')) << "a full line: " << line.toStdString();
+    EXPECT_TRUE(pages.join("").count("Holleraderrüh") == 80 && pages[1].trimmed().endsWith("ende")) << "nothing lost";
 
-// The document carries the program's name, which the printer's queue shows.
-TEST_F(PrintingTest, TheDocumentIsNamedTastora)
-{
-    ASSERT_TRUE(printing.PrintPages("jj", [] { return false; }));
-    QProcess info;
-    info.start("pdfinfo", {pdf});
-    ASSERT_TRUE(info.waitForFinished(20000));
-    const QString fields = QString::fromUtf8(info.readAllStandardOutput());
-    EXPECT_TRUE(fields.contains(QRegularExpression("^Title: *Tastora$", QRegularExpression::MultilineOption)))
-        << fields.toStdString();
-}
-
-TEST_F(PrintingTest, AnEmptyTextGivesOneEmptyPage)
-{
-    ASSERT_TRUE(printing.PrintPages("", [] { return false; }));
-    const QStringList pages = Pages();
-    EXPECT_EQ(pages.size(), 2) << "one page and the end";
-    EXPECT_EQ(pages[0].trimmed(), "");
-}
-
-// Abbruch stops after the line being printed; the document is closed and the main window is
-// enabled again. Cancelling the print dialog prints nothing.
-TEST_F(PrintingTest, AbbruchStopsAfterTheCurrentLineAndCancellingPrintsNothing)
-{
-    int lines = 0;
-    ASSERT_FALSE(printing.PrintPages("eins\nzwei\ndrei\nvier", [&] { return ++lines == 2; }));
-    EXPECT_EQ(Pages()[0].split('\n', Qt::SkipEmptyParts), (QStringList{"eins", "zwei"}));
-
-    QFile::remove(pdf);
-    QTimer reader;
-    int ticks = 0;
-    QObject::connect(&reader, &QTimer::timeout, [&] {
-        if (++ticks > 500)
-            QApplication::exit();
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            dialog->reject();   // the print dialog: Abbrechen
-    });
-    reader.start(10);
-    printing.PrintTypedText("nichts");
-    EXPECT_FALSE(QFile::exists(pdf));
-    EXPECT_TRUE(window.isEnabled());
-}
-
-// Qt's dialogs for the printer speak German, as the rest of the program does.
-TEST_F(PrintingTest, ThePrinterDialogsSpeakGerman)
-{
-    QStringList titles;
-    QTimer reader;
-    int ticks = 0;
-    QObject::connect(&reader, &QTimer::timeout, [&] {
-        if (++ticks > 500)
-            QApplication::exit();
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            titles << dialog->windowTitle();
-            dialog->reject();
+    // In points: an inch and a half (108) stays free above and below the lines of a full
+    // page, and the first page begins a line lower than the next.
+    QList<double> top{1e9, 1e9}, bottom{0, 0};
+    const QStringList boxes = Text({"-bbox"}).split("<page").mid(1);
+    for (int page = 0; page < 2; ++page) {
+        auto word = QRegularExpression(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)")re").globalMatch(boxes[page]);
+        for (QRegularExpressionMatch box; word.hasNext() && (box = word.next()).hasMatch();) {
+            top[page] = std::min(top[page], box.captured(1).toDouble());
+            bottom[page] = std::max(bottom[page], box.captured(2).toDouble());
         }
-    });
-    reader.start(10);
-    printing.PrintTypedText("nichts");
-    printing.Setup();
-    EXPECT_EQ(titles.join(" | ").toStdString(), "Drucken | Seite einrichten");
+    }
+    const double pageHeight = QRegularExpression(R"re(height="([\d.]+)")re").match(boxes[0]).captured(1).toDouble();
+    EXPECT_TRUE(top[0] - top[1] > 10 && top[0] - top[1] < 20) << top[0] << " " << top[1];
+    EXPECT_GT(top[1], 108 - 4);
+    EXPECT_GT(pageHeight - bottom[0], 108);
+    EXPECT_LT(pageHeight - bottom[0], 108 + 2 * 16) << "the page is full";
+
+    ASSERT_TRUE(printing.PrintPages("", [] { return false; }));
+    EXPECT_EQ(Text(), "\f") << "an empty text gives one empty page";
+}
+
+// Abbruch, Escape or Enter in the box "Drucken" stops printing after the line being printed;
+// the box stays open until then, and the main window takes no keys meanwhile.
+TEST_F(PrintingTest, TheBoxStopsPrintingAfterTheLineBeingPrinted)
+{
+    QString text;
+    for (int i = 1; i <= 3000; ++i)
+        text += QString("Zeile %1\n").arg(i);
+    for (const auto& stop : std::vector<std::function<void(QDialog&)>>{
+             [](QDialog& box) { QTest::mouseClick(box.findChild<QPushButton*>("2"), Qt::LeftButton); },
+             [](QDialog& box) { QTest::keyClick(&box, Qt::Key_Escape); },
+             [](QDialog& box) { QTest::keyClick(&box, Qt::Key_Return); }}) {
+        window.show();
+        QPointer<QDialog> box;
+        bool openAfterStop = false;
+        int ticks = 0;
+        QTimer timer;   // accepts the print dialog, then stops in the box
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (qobject_cast<QPrintDialog*>(dialog) || (dialog && ++ticks > 500)) {
+                dialog->accept();   // also: never waits for ever
+            } else if (dialog && !box) {
+                box = dialog;
+                QTest::keyClick(window.windowHandle(), Qt::Key_X);
+                stop(*dialog);
+                openAfterStop = dialog->isVisible();
+            }
+        });
+        timer.start(0);
+        printing.PrintTypedText(text);
+        EXPECT_TRUE(openAfterStop);
+        EXPECT_TRUE(box.isNull()) << "closed once the line was printed";
+        EXPECT_EQ(window.text(), "") << "the main window takes no keys meanwhile";
+        const QString printed = Text();
+        EXPECT_TRUE(printed.startsWith("Zeile 1\n") && printed.count("Zeile") < 10) << printed.left(99).toStdString();
+    }
 }
 
 }  // namespace

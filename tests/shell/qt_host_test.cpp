@@ -2,32 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-
-#include <vector>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
-// A timer set through the host reports each expiry with its id until it is killed.
-TEST(QtHost, TimersReportTheirExpiryUntilKilled)
+// The message box shows its text as plain text, the file name as the file system spells it.
+TEST(QtHost, TheMessageBoxShowsTheFileNameAsTheSystemSpellsIt)
 {
-    Resources resources;
-    QtHost host(resources);
-    std::vector<int> expired;
-    host.SetTimerHandler([&](int id) {
-        expired.push_back(id);
-        if (expired.size() == 3)
-            host.KillTimer(id);
+    QString seen = "(no box)";
+    QTimer reader;
+    QObject::connect(&reader, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        seen = box && box->textFormat() == Qt::PlainText ? box->windowTitle() + ": " + box->text() : "(markup)";
+        box ? box->reject() : QApplication::exit();   // never waits for ever
     });
-    host.SetTimer(2, 1);
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 2000 && expired.size() < 3)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    EXPECT_EQ(expired, (std::vector<int>{2, 2, 2}));
+    reader.start(10);
+    QtHost{Resources()}.ShowMessage("Gr\xF6\xDF" "e \x80 '%s'.", "READ FILE ERROR", BoxIcon::Exclamation, false,
+                                    "<b>Übung-日本</b> 100%s.klv");
+    EXPECT_EQ(seen, "READ FILE ERROR: Größe € '<b>Übung-日本</b> 100%s.klv'.");
 }
 
 }  // namespace
