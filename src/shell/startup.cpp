@@ -20,6 +20,12 @@ constexpr char kUsage[] =
     "  --help       diese Hilfe zeigen und beenden\n"
     "  --version    die Versionsnummer zeigen und beenden\n";
 
+// Qt's own options, which QApplication takes out of the command line after this reads it.
+constexpr const char* kQtOptionsWithValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                               "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
+                                               "style", "stylesheet", "display", "geometry", "name", "title"};
+constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
 CommandLine UsageError(const QString& what)
 {
     return {{}, 2, "tastora: " + what.toStdString() + "\nAufruf: tastora [DATEI.klv]; mehr sagt tastora --help\n"};
@@ -37,6 +43,11 @@ CommandLine ReadCommandLine(int argc, const char* const argv[])
     const QCommandLineOption version(QStringLiteral("version"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : kQtOptionsWithValue)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value")));
+    for (const char* name : kQtFlags)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         return UsageError(unknown.isEmpty() ? parser.errorText()

@@ -21,7 +21,8 @@ TEST(CommandLine, OptionsWhereverTheyStandAndOneFileAtMost)
              {{"kurs.klv", "--help", "--version"}, 0, "Aufruf: tastora [DATEI.klv]\n", ""},
              {{"kurs.klv", "--version"}, 0, "Tastora ", ""},
              {{"a.klv", "b.klv"}, 2, "tastora: nur eine Datei, nicht 'a.klv' und 'b.klv'\nAufruf:", ""},
-             {{"--platform", "a.klv"}, 2, "tastora: unbekannte Option 'platform'\n", ""},
+             {{"-platform", "offscreen", "a.klv", "-reverse"}, -1, "", "a.klv"},
+             {{"--bunt", "a.klv"}, 2, "tastora: unbekannte Option 'bunt'\n", ""},
          }) {
         std::vector<const char*> argv{"tastora"};
         argv.insert(argv.end(), c.arguments.begin(), c.arguments.end());
