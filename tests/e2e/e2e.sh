@@ -169,8 +169,8 @@ bad_files() {   # a short file and a FIFO nobody writes to: READ FILE ERROR, the
     placed "a huge window gets the whole screen" "$w" "0 0 1024 768"
 }
 
-focus_after_dialog() {   # not yet run, for a fault being mended: without a window manager, the
-    begin zwei.klv 0 2 1000 5 5 705 505   # course has the keyboard once a dialog closes
+focus_after_dialog() {   # without a window manager too, the course has the keyboard once a
+    begin zwei.klv 0 2 1000 5 5 705 505   # dialog closes
     xdotool mousemove 1000 750   # keys sent to nobody would go to the window under the pointer
     menu "$w" l g
     answer '^Geh Zu Übung' Return
@@ -178,7 +178,8 @@ focus_after_dialog() {   # not yet run, for a fault being mended: without a wind
     expect "the key after the dialog reaches the course" j typed
 }
 
-[ $# -gt 0 ] || set -- options start_screen lesson print small_window typing sounds saved unsaved goto_and_end bad_files
+[ $# -gt 0 ] || set -- options start_screen lesson print small_window typing sounds saved unsaved goto_and_end bad_files \
+    focus_after_dialog
 failed=0
 set +e
 for scenario in "$@"; do   # in a subshell, which a failed check or command ends
