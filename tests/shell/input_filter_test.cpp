@@ -111,7 +111,8 @@ TEST_F(InputFilterTest, EachKeyPressGivesAtMostOneCharacter)
 }
 
 // A box opened by a key takes that key's release; once it is closed, the next key counts,
-// and the keyboard is the main window's again, also without a window manager.
+// and the keyboard is the main window's again, also without a window manager. A key let go
+// while another window has the keyboard does not keep the next one either.
 TEST_F(InputFilterTest, AfterABoxTheMainWindowHasTheKeyboardAndTheNextKeyCounts)
 {
     Press(Qt::Key_J, "j");
@@ -126,6 +127,11 @@ TEST_F(InputFilterTest, AfterABoxTheMainWindowHasTheKeyboardAndTheNextKeyCounts)
     EXPECT_EQ(QApplication::focusWidget(), edit);
     Tap(Qt::Key_J, "j");
     EXPECT_EQ(Outcome(), "jj 2 2 2 2/2");
+    Press(Qt::Key_Adiaeresis, QString::fromUtf8("ä"));   // let go in another window: the next key counts too
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(&window, &deactivate);
+    Tap(Qt::Key_Odiaeresis, QString::fromUtf8("ö"));
+    EXPECT_EQ(Outcome(), "jjäö 4 4 4 2/2");
     QApplication::clipboard()->setText(QString());
     EXPECT_FALSE(edit->canPaste()) << "an empty clipboard";
 }
