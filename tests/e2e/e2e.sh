@@ -4,7 +4,9 @@
 # starts its own program in a folder of its own; a failed check ends its scenario.
 # Usage: e2e.sh PATH/TO/tastora [WINDOW-MANAGER [SCENARIO...]]
 set -euo pipefail
-[ -n "${E2E_SESSION_BUS:-}" ] || E2E_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+# A bus of its own, and a runtime folder of its own for the accessibility bus's socket, so
+# that runs side by side do not meet.
+[ -n "${E2E_SESSION_BUS:-}" ] || E2E_SESSION_BUS=1 XDG_RUNTIME_DIR=$(mktemp -d) exec dbus-run-session -- bash "$0" "$@"
 program=$(realpath "$1") window_manager=${2:-}
 shift $(($# < 2 ? $# : 2))
 source "$(dirname "$0")/lib.sh"
