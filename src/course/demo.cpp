@@ -2,6 +2,7 @@
 
 #include "course/navigation.h"
 #include "display/hand.h"
+#include "platform/control_codes.h"
 #include "tutor.h"
 
 #include <string_view>
@@ -16,7 +17,6 @@ static_assert(kDemoText.size() == 108);
 
 constexpr int kTicksPerChar = 3;
 constexpr int kLastTick = 321;   // the strike of the newline
-constexpr unsigned char kEnter = 13;
 constexpr int kFinalWaitMs = 517;
 
 }  // namespace

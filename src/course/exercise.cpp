@@ -2,6 +2,7 @@
 
 #include "course/layout.h"
 #include "display/hand.h"
+#include "platform/control_codes.h"
 #include "platform/palette.h"
 #include "sound/dictation.h"
 #include "sound/speech.h"
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr unsigned char kBackspace = 8;
-constexpr unsigned char kEnter = 13;
 
 int PrefixWidth(const Tutor& tutor, int characters)
 {

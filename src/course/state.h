@@ -14,6 +14,14 @@ enum SoundStudio : int32_t {
     kSoundDictation = 1002
 };
 
+// Error-tone choices: off, or one of seven recordings.
+enum ErrorTone : int32_t { kErrorToneOff = 0, kFirstErrorTone = 1000, kLastErrorTone = 1006 };
+
+constexpr bool IsErrorTone(int tone)
+{
+    return tone == kErrorToneOff || (tone >= kFirstErrorTone && tone <= kLastErrorTone);
+}
+
 constexpr int kLastLesson = 23;
 
 // The main window's timers.

@@ -4,13 +4,13 @@
 #include "course/navigation.h"
 #include "course/page_table.h"
 #include "display/hand.h"
+#include "platform/control_codes.h"
 #include "tutor.h"
 
 #include <array>
 
 namespace {
 
-constexpr unsigned char kEnter = 13;
 constexpr int kEnterStep = 4;
 
 struct TrialStep {

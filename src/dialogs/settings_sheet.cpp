@@ -54,9 +54,9 @@ struct PageLayout {
     int firstChoice, lastChoice;
 };
 constexpr PageLayout kPageLayouts[] = {
-    {"Schriftgröße ändern", kFontSizeControls, 1000, 1002},
-    {"Tonstudio", kSoundStudioControls, 1000, 1002},
-    {"Fehlertöne", kErrorToneControls, 1000, 1006},
+    {"Schriftgröße ändern", kFontSizeControls, kFontStandard, kFontLargest},
+    {"Tonstudio", kSoundStudioControls, kSoundSpeakKeys, kSoundDictation},
+    {"Fehlertöne", kErrorToneControls, kFirstErrorTone, kLastErrorTone},
 };
 
 QWidget* MakePage(const PageLayout& layout)
@@ -83,7 +83,7 @@ SettingsSheet::SettingsSheet(Tutor& tutor, QWidget* parent)
         }
     }
     for (int page : {kFontPage, kSoundPage}) {
-        for (int id = 1000; id <= 1002; ++id) {
+        for (int id = kPageLayouts[page].firstChoice; id <= kPageLayouts[page].lastChoice; ++id) {
             connect(Choice(page, id), &QAbstractButton::clicked, this, [this, page, id] {
                 edit_[page] = id;
                 Show(page, id, true);
@@ -91,7 +91,7 @@ SettingsSheet::SettingsSheet(Tutor& tutor, QWidget* parent)
             });
         }
     }
-    for (int id = 1000; id <= 1006; ++id) {
+    for (int id = kFirstErrorTone; id <= kLastErrorTone; ++id) {
         connect(Choice(kTonePage, id), &QAbstractButton::clicked, this, [this, id] {
             Show(kTonePage, id, true);
             if (id != edit_[kTonePage]) {
@@ -106,7 +106,7 @@ SettingsSheet::SettingsSheet(Tutor& tutor, QWidget* parent)
             if (!on)
                 edit = 0;
             else if (edit == 0)
-                edit = page == kSoundPage ? kSoundDictation : 1000;
+                edit = page == kSoundPage ? int{kSoundDictation} : int{kFirstErrorTone};
             Show(page, edit, on);
             Changed();
         });

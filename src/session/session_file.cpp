@@ -169,8 +169,8 @@ bool IsUsableSession(const SessionRecord& record)
 {
     const auto in = [](int value, int low, int high) { return value >= low && value <= high; };
     return in(record.lesson, 0, kLastLesson) && IsFontSize(record.fontSize) &&
-           (record.soundStudio == 0 || in(record.soundStudio, kSoundSpeakKeys, kSoundDictation)) &&
-           (record.errorTone == 0 || in(record.errorTone, 1000, 1006));
+           (record.soundStudio == kSoundOff || in(record.soundStudio, kSoundSpeakKeys, kSoundDictation)) &&
+           IsErrorTone(record.errorTone);
 }
 
 bool ReadSessionFile(Tutor& tutor, const std::string& path, Rect& window, bool owned)

@@ -76,7 +76,7 @@ void StartUp(Tutor& tutor, std::string_view path, int screenWidth)
     ShellState& shell = tutor.shell;
     shell.szFileName = std::string(path);
     shell.szTitleName = ExtractTitleName(path);
-    shell.rcWindow = {5, 5, 705, 505};
+    shell.rcWindow = kDefaultWindow;
     if (!shell.szFileName.empty() && !ReadSessionFile(tutor, shell.szFileName, shell.rcWindow, false)) {
         shell.szFileName.clear();
         shell.szTitleName.clear();

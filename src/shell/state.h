@@ -5,11 +5,14 @@
 #include <cstdint>
 #include <string>
 
+// A fresh start's window, outer rectangle.
+inline constexpr Rect kDefaultWindow{5, 5, 705, 505};
+
 struct ShellState {
     std::string szFileName;    // full path of the session file; empty: none
     std::string szTitleName;   // its name without folder as the file system holds it (not
                                // code page 1252), for the caption and the file messages
-    Rect rcWindow{5, 5, 705, 505};
+    Rect rcWindow = kDefaultWindow;
     int32_t bKeyLatch = 0;     // a typed character was handled; cleared by the next release
     std::string szCaption;
     int idDemoTimer = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/template_dialog.h"
+#include "platform/control_codes.h"
 #include "platform/cp1252.h"
 
 #include <QMimeData>
@@ -13,8 +14,7 @@ class TypingArea : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
 
-    // A character typed by the program itself, at the end of the text (Enter, 13, breaks the
-    // line), leaving alone what the learner has selected meanwhile.
+    // A character typed by the program itself, at the end of the text (Enter breaks the line), leaving alone what the learner has selected meanwhile.
     void TypeByItself(unsigned char ch)
     {
         QTextCursor end(document());
@@ -23,7 +23,7 @@ public:
             ownTyping_ = end;
             ownTyping_.setKeepPositionOnInsert(true);   // stays where the program began
         }
-        end.insertText(ch == 13 ? QStringLiteral("\n") : cp1252::ToQString(std::string(1, static_cast<char>(ch))));
+        end.insertText(ch == kEnter ? QStringLiteral("\n") : cp1252::ToQString(std::string(1, static_cast<char>(ch))));
         if (!textCursor().hasSelection())
             setTextCursor(end);
     }

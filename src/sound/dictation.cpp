@@ -1,5 +1,6 @@
 #include "sound/dictation.h"
 
+#include "platform/control_codes.h"
 #include "sound/speech.h"
 #include "tutor.h"
 
@@ -9,7 +10,6 @@ namespace {
 
 constexpr std::size_t kLongest = 8;   // characters looked at for one chunk
 constexpr std::size_t kWhole = 5;     // a run longer than this is queued by its first half
-constexpr unsigned char kEnter = 13;
 
 }  // namespace
 
