@@ -13,10 +13,9 @@ namespace {
 constexpr std::string_view kDemoText =
     "Der Xaver den s\xFC\xDF" "en Jodler singt, Holleraderr\xFC" "h, d\xF6 und d\xE4, er hat's geschafft und alle "
     "\xDC" "bungen vollbracht.\n";
-static_assert(kDemoText.size() == 108);
 
 constexpr int kTicksPerChar = 3;
-constexpr int kLastTick = 321;   // the strike of the newline
+constexpr int kLastTick = static_cast<int>(kDemoText.size() - 1) * kTicksPerChar;   // the strike of the newline
 constexpr int kFinalWaitMs = 517;
 
 }  // namespace
