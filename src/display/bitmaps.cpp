@@ -9,6 +9,16 @@
 
 namespace {
 
+// The client area from the bottom up: the typing area, the keyboard above it, the page above
+// that (pixels).
+constexpr int kTypingAreaBottomMargin = 13;
+constexpr int kTypingAreaSideMargin = 40;
+constexpr double kTypingAreaLines = 3.4;
+constexpr int kKeyboardGap = 15;   // between the keyboard and the typing area
+constexpr int kPageTop = 15;
+constexpr int kPageGap = 21;       // between the page and the keyboard
+constexpr int kTextTop = 5;        // the first text row, below the page's top
+
 // Thin lines through the points, each segment without its end point.
 void Polyline(Canvas& canvas, std::initializer_list<Point> points, QRgb colour)
 {
@@ -101,15 +111,15 @@ void CalcScreenLayout(Tutor& tutor)
     DisplayState& display = tutor.display;
     const int width = tutor.ClientWidth(), height = tutor.ClientHeight();
     const int lineHeight = tutor.screen.TextHeight() + tutor.screen.ExternalLeading();
-    display.rcTypingArea.bottom = height - 13;
-    display.rcTypingArea.top = static_cast<int>((height - 13) - lineHeight * 3.4);
-    display.rcTypingArea.left = 40;
-    display.rcTypingArea.right = width - 40;
+    display.rcTypingArea.bottom = height - kTypingAreaBottomMargin;
+    display.rcTypingArea.top = static_cast<int>(display.rcTypingArea.bottom - lineHeight * kTypingAreaLines);
+    display.rcTypingArea.left = kTypingAreaSideMargin;
+    display.rcTypingArea.right = width - kTypingAreaSideMargin;
     display.rcKeyboard.left = (width - keys::kKeyboardWidth) / 2;
     display.rcKeyboard.right = display.rcKeyboard.left + keys::kKeyboardWidth;
-    display.rcKeyboard.top = display.rcTypingArea.top - (keys::kKeyboardHeight + 15);
-    display.rcKeyboard.bottom = display.rcTypingArea.top - 15;
-    tutor.layout.rcPageArea.top = 15;
-    tutor.layout.rcPageArea.bottom = display.rcKeyboard.top - 21;
-    tutor.layout.yText = tutor.layout.rcPageArea.top + 5;
+    display.rcKeyboard.bottom = display.rcTypingArea.top - kKeyboardGap;
+    display.rcKeyboard.top = display.rcKeyboard.bottom - keys::kKeyboardHeight;
+    tutor.layout.rcPageArea.top = kPageTop;
+    tutor.layout.rcPageArea.bottom = display.rcKeyboard.top - kPageGap;
+    tutor.layout.yText = tutor.layout.rcPageArea.top + kTextTop;
 }

@@ -13,7 +13,16 @@ namespace {
 // The three guide lines in keyboard coordinates: lower end x, upper end x (the borders
 // between the key columns 4|5, 6|7 and 5|6).
 constexpr std::array<std::array<int, 2>, 3> kGuides{{{144, 118}, {188, 162}, {166, 140}}};
+constexpr int kGuideBottom = 32;   // a guide's lower end, above the keyboard's bottom edge
+constexpr int kGuideTop = 9;       // its upper end, below the keyboard's top edge
+constexpr int kGuidePen = 3;
 constexpr std::string_view kHomeKeys = "fghj";
+// A home key's spot: a round-ended line along the key, in from its left and right edges and
+// down from its top.
+constexpr int kSpotLeft = 7;
+constexpr int kSpotRight = 8;
+constexpr int kSpotTop = 8;
+constexpr int kSpotPen = 20;
 
 // Copies a client-coordinate area of the keyboard from the composite to the screen.
 bool RestoreFromComposite(Tutor& tutor, const Rect& area)
@@ -43,7 +52,8 @@ void DrawGuides(Tutor& tutor)
     EraseHome(tutor);
     const Rect& k = tutor.display.rcKeyboard;
     for (const auto& [lower, upper] : kGuides)
-        tutor.screen.Line({k.left + lower, k.bottom - 32}, {k.left + upper, k.top + 9}, Pen{3, palette::kMidGrey});
+        tutor.screen.Line({k.left + lower, k.bottom - kGuideBottom}, {k.left + upper, k.top + kGuideTop},
+                          Pen{kGuidePen, palette::kMidGrey});
 }
 
 void EraseGuides(Tutor& tutor)
@@ -67,8 +77,8 @@ void ShadeHome(Tutor& tutor)
 {
     for (char home : kHomeKeys) {
         const Rect& key = tutor.display.rcKey[KeyIndexOf(static_cast<unsigned char>(home))];
-        tutor.screen.Line({key.left + 7, key.top + 8}, {key.right - 8, key.top + 8},
-                          Pen{20, palette::kLightGrey, true});
+        tutor.screen.Line({key.left + kSpotLeft, key.top + kSpotTop}, {key.right - kSpotRight, key.top + kSpotTop},
+                          Pen{kSpotPen, palette::kLightGrey, true});
     }
 }
 
