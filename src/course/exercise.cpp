@@ -128,7 +128,7 @@ bool TypeExerciseChar(Tutor& tutor, unsigned char c)
     }
     if (c != kEnter) {
         if (Dictating(tutor.course))
-            PlayRecording(tutor, "SNTR");   // the line is done: press Enter
+            PlayRecording(tutor, kEnterReminder);
         return false;
     }
     if (course.nExLine < course.nExLines - 1) {

@@ -32,7 +32,7 @@ void OnCharacter(Tutor& tutor, unsigned char ch)
         if (course.nSoundStudio == kSoundSpeakKeys)
             SpeakKey(tutor, ch);
         else if (course.nSoundStudio == kSoundTypewriter)
-            PlayRecording(tutor, "CLICK");
+            PlayRecording(tutor, kClickRecording);
         pageDone = TypeExerciseChar(tutor, ch);
     }
     if (pageDone)

@@ -14,6 +14,9 @@ enum SpeakResult : int {
 
 constexpr int kKeyNames = 2000;     // string ids of the key names' recordings
 constexpr int kErrorTones = 1048;   // error tone n plays the recording named by string n + 1048
+// The recordings played by name.
+constexpr std::string_view kClickRecording = "CLICK";   // the typewriter's key
+constexpr std::string_view kEnterReminder = "SNTR";     // the line is done: press Enter
 
 // Speaks the name of the key of c and returns when it has been heard; the screen is shown
 // first, so the hand is seen on the key while its name is spoken.
