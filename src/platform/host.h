@@ -39,9 +39,9 @@ public:
     // place of "%s" in the text: it may hold characters that code page 1252 has not.
     virtual void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon,
                              bool owned = true, const std::string& fileName = {}) = 0;
-    // Timers of the main window; SetTimer returns the id of the timer it set. A timer
-    // expires every `milliseconds` until it is killed, each time calling the timer handler.
-    virtual int SetTimer(int id, int milliseconds) = 0;
+    // Timers of the main window. A timer expires every `milliseconds` until it is killed,
+    // each time calling the timer handler with its id.
+    virtual void SetTimer(int id, int milliseconds) = 0;
     virtual void KillTimer(int id) = 0;
     void SetTimerHandler(std::function<void(int id)> handler) { timerHandler_ = std::move(handler); }
     // The whole client area is to be drawn anew before the next paint.

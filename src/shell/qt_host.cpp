@@ -62,7 +62,7 @@ void QtHost::ShowMessage(const std::string& text, const std::string& title, BoxI
     box.exec();
 }
 
-int QtHost::SetTimer(int id, int milliseconds)
+void QtHost::SetTimer(int id, int milliseconds)
 {
     auto& timer = timers_[id];
     if (!timer) {
@@ -70,7 +70,6 @@ int QtHost::SetTimer(int id, int milliseconds)
         QObject::connect(timer.get(), &QTimer::timeout, [this, id] { TimerExpired(id); });
     }
     timer->start(milliseconds);
-    return id;
 }
 
 void QtHost::KillTimer(int id)

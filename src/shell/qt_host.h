@@ -26,7 +26,7 @@ public:
     bool PlaySound(const QByteArray& wave, bool wait) override;
     void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned,
                      const std::string& fileName) override;
-    int SetTimer(int id, int milliseconds) override;
+    void SetTimer(int id, int milliseconds) override;
     void KillTimer(int id) override;
     void InvalidateClient() override;
     void MoveTypingArea(const Rect& rect) override;

@@ -40,11 +40,7 @@ struct FakeHost : Host {
             shown.replace(at, 2, fileName);
         messages.push_back({shown, title, icon, owned});
     }
-    int SetTimer(int id, int milliseconds) override
-    {
-        timers[id] = milliseconds;
-        return id;
-    }
+    void SetTimer(int id, int milliseconds) override { timers[id] = milliseconds; }
     void KillTimer(int id) override { timers.erase(id); }
     // A set timer expires once.
     void Fire(int id)

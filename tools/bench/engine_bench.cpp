@@ -16,7 +16,7 @@ struct QuietHost : Host {
     void Beep() override {}
     bool PlaySound(const QByteArray&, bool) override { return true; }
     void ShowMessage(const std::string&, const std::string&, BoxIcon, bool, const std::string&) override {}
-    int SetTimer(int id, int) override { return id; }
+    void SetTimer(int, int) override {}
     void KillTimer(int) override {}
     void InvalidateClient() override {}
     void MoveTypingArea(const Rect&) override {}
