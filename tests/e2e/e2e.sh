@@ -6,7 +6,10 @@
 set -euo pipefail
 # A bus of its own, and a runtime folder of its own for the accessibility bus's socket, so
 # that runs side by side do not meet.
-[ -n "${E2E_SESSION_BUS:-}" ] || E2E_SESSION_BUS=1 XDG_RUNTIME_DIR=$(mktemp -d) exec dbus-run-session -- bash "$0" "$@"
+if [ -z "${E2E_SESSION_BUS:-}" ]; then
+    E2E_RUNTIME=$(mktemp -d) && export E2E_SESSION_BUS=1 E2E_RUNTIME XDG_RUNTIME_DIR=$E2E_RUNTIME
+    exec dbus-run-session -- bash "$0" "$@"
+fi
 program=$(realpath "$1") window_manager=${2:-}
 shift $(($# < 2 ? $# : 2))
 source "$(dirname "$0")/lib.sh"

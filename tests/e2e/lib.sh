@@ -7,7 +7,7 @@ export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy QT_LINUX_ACCESSIBILITY_ALWAYS_O
 xdotool() { timeout -k 5 20 xdotool "$@"; }   # timeout runs the tools, not these wrappers
 xwininfo() { timeout -k 5 20 xwininfo "$@"; }
 probe() { timeout -k 5 20 /usr/bin/python3 "$here/probe.py" "$@"; }
-trap 'kill $xvfb $manager 2>/dev/null; rm -rf "$work" "$XDG_RUNTIME_DIR"' EXIT
+trap 'kill $xvfb $manager 2>/dev/null; rm -rf "$work" ${E2E_RUNTIME:+"$E2E_RUNTIME"}' EXIT   # only the runtime folder made here
 Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset 3>"$work/display" >/dev/null 2>&1 & xvfb=$!   # picks a free display
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$work/display")"
