@@ -11,10 +11,14 @@
 
 #include <QImage>
 
-// The whole program state: one of each subsystem's state, the platform services, and the
+// The whole program state: one of each subsystem's state, the window system's services, and the
 // client area as an image (the window's own drawing surface, which keeps its font).
 struct Tutor {
-    Tutor(Host& host, const Resources& resources) : host(host), resources(resources) {}
+    Tutor(const Services& services, const Resources& resources)
+        : speaker(services.speaker), clock(services.clock), dialogs(services.dialogs), view(services.view),
+          typingArea(services.typingArea), resources(resources)
+    {
+    }
     Tutor(const Tutor&) = delete;
     Tutor& operator=(const Tutor&) = delete;
 
@@ -35,7 +39,11 @@ struct Tutor {
     DemoState demo;
     ShellState shell;
 
-    Host& host;
+    Speaker& speaker;
+    Clock& clock;
+    Dialogs& dialogs;
+    MainView& view;
+    TypingField& typingArea;
     const Resources& resources;
     QImage screenImage;
     Canvas screen{&screenImage};

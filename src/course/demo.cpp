@@ -32,7 +32,7 @@ void DemoStep(Tutor& tutor)
             DrawHandAtKey(tutor, ch);
             break;
         case 1:
-            tutor.host.TypeIntoTypingArea(ch);
+            tutor.typingArea.TypeIntoTypingArea(ch);
             break;
         default:
             DrawHomeHand(tutor);
@@ -41,12 +41,12 @@ void DemoStep(Tutor& tutor)
         }
         return;
     }
-    tutor.host.KillTimer(kDemoTimer);
+    tutor.clock.KillTimer(kDemoTimer);
     DrawHandAtKey(tutor, kEnter);
-    tutor.host.TypeIntoTypingArea(kEnter);
+    tutor.typingArea.TypeIntoTypingArea(kEnter);
     WaitMs(tutor, kFinalWaitMs);
     DrawHomeHand(tutor);
-    tutor.host.ShowTypingCaret(true);
+    tutor.typingArea.ShowTypingCaret(true);
     demo.bDemoDone = 1;
 }
 
@@ -55,11 +55,11 @@ void StopDemo(Tutor& tutor)
     DemoState& demo = tutor.demo;
     if (demo.bDemoDone)
         return;
-    tutor.host.KillTimer(kDemoTimer);
+    tutor.clock.KillTimer(kDemoTimer);
     if (demo.nDemoTick >= 0) {
         DrawHomeHand(tutor);
-        tutor.host.TakeBackTyping();   // half a sentence, or the learner's typing is glued to it
-        tutor.host.ShowTypingCaret(true);
+        tutor.typingArea.TakeBackTyping();   // half a sentence, or the learner's typing is glued to it
+        tutor.typingArea.ShowTypingCaret(true);
     }
     demo.bDemoDone = 1;
 }

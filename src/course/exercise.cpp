@@ -56,7 +56,7 @@ void NextLine(Tutor& tutor)
     TextOutLine(tutor.screen, course.szLine, tutor.layout.xText, y);
     Caret(tutor, true);
     if (Dictating(tutor.course)) {
-        tutor.host.KillTimer(kDictationTimer);
+        tutor.clock.KillTimer(kDictationTimer);
         AnnounceFromCaret(tutor);
     }
 }
@@ -92,7 +92,7 @@ bool TypeExerciseChar(Tutor& tutor, unsigned char c)
     const int p = course.nCharPos, n = course.nLineLen;
     if (c == kBackspace) {
         if (p == 0) {
-            tutor.host.Beep();
+            tutor.speaker.Beep();
         } else if (!Dictating(tutor.course)) {
             Caret(tutor, false);
             --course.nCharPos;
@@ -110,15 +110,15 @@ bool TypeExerciseChar(Tutor& tutor, unsigned char c)
             ++course.nCorrect;
             Advance(tutor);
             if (Dictating(tutor.course)) {
-                tutor.host.KillTimer(kDictationTimer);
+                tutor.clock.KillTimer(kDictationTimer);
                 AdvanceSayQueue(tutor);
-                tutor.host.SetTimer(kDictationTimer, kReminderMs);
+                tutor.clock.SetTimer(kDictationTimer, kReminderMs);
             }
         } else if (Dictating(tutor.course)) {
             // Refused: the caret stays, and the key to type is named.
-            tutor.host.KillTimer(kDictationTimer);
+            tutor.clock.KillTimer(kDictationTimer);
             SpeakKey(tutor, expected);
-            tutor.host.SetTimer(kDictationTimer, kReminderMs);
+            tutor.clock.SetTimer(kDictationTimer, kReminderMs);
         } else {
             Advance(tutor);
             if (course.nErrorTone != 0)

@@ -1,5 +1,6 @@
 #include "course/layout.h"
 
+#include "platform/fonts.h"
 #include "platform/palette.h"
 #include "tutor.h"
 
@@ -42,6 +43,15 @@ int ColumnWidth(int fontSize, ColumnClass columnClass)
 bool IsWindowTooNarrow(const Tutor& tutor, int fontSize)
 {
     return tutor.ClientWidth() <= PanelThreshold(fontSize);
+}
+
+void UseFontSize(Tutor& tutor)
+{
+    const FontSizeRow& row = FontSizeRowOf(tutor.course.nFontSize);
+    const QFont font = TextFontForHeight(row.height);
+    tutor.screen.SetFont(font);
+    tutor.layout.cyLine = row.height;
+    tutor.view.UseTextFont(font);
 }
 
 void PlaceColumn(Tutor& tutor, int lesson, int page)

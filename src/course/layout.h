@@ -14,6 +14,9 @@ int ColumnWidth(int fontSize, ColumnClass columnClass);
 // True when the client area is too narrow for the text columns of a font size.
 bool IsWindowTooNarrow(const Tutor& tutor, int fontSize);
 
+// Takes the text font of the current font size (nFontSize) for the page's rows, and gives it
+// to the main window.
+void UseFontSize(Tutor& tutor);
 // Centres the text column of (lesson, page) in the client area.
 void PlaceColumn(Tutor& tutor, int lesson, int page);
 // The page panel: the client area narrowed by 20 on each side, 4 around the page area.

@@ -170,6 +170,6 @@ void RemoveShading(Tutor& tutor)
 
 void WaitMs(Tutor& tutor, int milliseconds)
 {
-    tutor.host.FlushScreen();
-    tutor.host.Sleep(milliseconds);
+    tutor.view.FlushScreen();
+    tutor.clock.Sleep(milliseconds);
 }

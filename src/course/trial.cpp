@@ -76,18 +76,18 @@ bool TypeTrialKey(Tutor& tutor, unsigned char c)
     CourseState& course = tutor.course;
     const int step = course.nExLine;
     if (step < 0 || step >= kTrialSteps) {
-        tutor.host.Beep();
+        tutor.speaker.Beep();
         return false;
     }
     const unsigned char expected = TrialKey(tutor, step);
     if (c != expected) {
         if (c + 32 == expected && !course.bCapsWarned) {
-            tutor.host.ShowMessage(
-                "The 'CAPS LOCK' key may be down. 'CAPS LOCK' should be up in the early Lessons.",
-                "Caps Lock Warning", BoxIcon::Information);
+            tutor.dialogs.ShowMessage(
+                {"The 'CAPS LOCK' key may be down. 'CAPS LOCK' should be up in the early Lessons.",
+                 "Caps Lock Warning", BoxIcon::Information});
             course.bCapsWarned = 1;
         } else {
-            tutor.host.Beep();
+            tutor.speaker.Beep();
         }
         DrawHomeHand(tutor);
         DrawHandAtKey(tutor, expected);

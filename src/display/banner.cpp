@@ -7,7 +7,7 @@ void DrawBanner(Tutor& tutor)
 {
     const QImage banner = tutor.resources.Picture("banner.png");
     if (banner.isNull()) {
-        tutor.host.ShowMessage("Unable to load the banner bitmap", "DrawBanner", BoxIcon::Exclamation);
+        tutor.dialogs.ShowMessage({"Unable to load the banner bitmap", "DrawBanner", BoxIcon::Exclamation});
         return;
     }
     const Rect& page = tutor.layout.rcPageArea;

@@ -57,8 +57,8 @@ bool CreateHandGraphics(Tutor& tutor)
     std::string name;
     for (int index = 0; index < keys::kCount; ++index) {
         if (!LoadHandGraphic(tutor, index, name)) {
-            tutor.host.ShowMessage("Can't load hand graphic " + name, "CreateHandGraphics",
-                                   BoxIcon::Exclamation, false);
+            tutor.dialogs.ShowMessage({"Can't load hand graphic " + name, "CreateHandGraphics",
+                                       BoxIcon::Exclamation, false});
             return false;
         }
     }
@@ -76,8 +76,8 @@ bool CreateCompositeBM(Tutor& tutor)
     const QSize size = LogicalSize(display.hbmKeyboard);
     display.hbmComposite = NewImage(size, static_cast<int>(display.hbmKeyboard.devicePixelRatio()));
     if (display.hbmComposite.isNull()) {
-        tutor.host.ShowMessage("Unable to CreateCompatibleBitmap hbmComposite", "CreateCompositeBM",
-                               BoxIcon::Exclamation);
+        tutor.dialogs.ShowMessage({"Unable to CreateCompatibleBitmap hbmComposite", "CreateCompositeBM",
+                                   BoxIcon::Exclamation});
         return false;
     }
     Canvas composite(&display.hbmComposite);
@@ -90,7 +90,7 @@ bool CreateBitMaps(Tutor& tutor)
         return false;
     tutor.display.hbmKeyboard = tutor.resources.Picture("keyboard.png");
     if (tutor.display.hbmKeyboard.isNull()) {
-        tutor.host.ShowMessage("Unable to load keyboard bitmap", "CreateBitMaps", BoxIcon::Exclamation);
+        tutor.dialogs.ShowMessage({"Unable to load keyboard bitmap", "CreateBitMaps", BoxIcon::Exclamation});
         return false;
     }
     if (!CreateCompositeBM(tutor))

@@ -58,7 +58,7 @@ void DrawHomeHand(Tutor& tutor)
     };
     for (bool ok : copied)
         if (!ok)
-            tutor.host.Beep();
+            tutor.speaker.Beep();
 }
 
 void LiftHand(Tutor& tutor)

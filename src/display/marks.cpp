@@ -35,7 +35,7 @@ bool RestoreFromComposite(Tutor& tutor, const Rect& area)
 void Report(Tutor& tutor, bool copied, const char* text, const char* title)
 {
     if (!copied)
-        tutor.host.ShowMessage(text, title, BoxIcon::Exclamation);
+        tutor.dialogs.ShowMessage({text, title, BoxIcon::Exclamation});
 }
 
 }  // namespace

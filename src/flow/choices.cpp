@@ -10,10 +10,10 @@ bool GoToLesson(Tutor& tutor, int lesson)
 {
     CourseState& course = tutor.course;
     if (lesson < 0 || lesson > kLastLesson) {
-        tutor.host.Beep();
-        tutor.host.ShowMessage("Nr 23 ist die letzte \xDC" "bung Sie k\xF6nnen nicht weiter als die letzten \xDC"
-                               "bung w\xE4hlen, Nr. 23",
-                               "Tastora", BoxIcon::Stop);
+        tutor.speaker.Beep();
+        tutor.dialogs.ShowMessage({"Nr 23 ist die letzte \xDC" "bung Sie k\xF6nnen nicht weiter als die letzten \xDC"
+                                   "bung w\xE4hlen, Nr. 23",
+                                   "Tastora", BoxIcon::Stop});
         return false;
     }
     // The marks of the page left are taken away, as a page step does; the lesson jumped to
@@ -31,37 +31,37 @@ bool GoToLesson(Tutor& tutor, int lesson)
 FontChoice ApplyFontSizeChoice(Tutor& tutor, int fontSize)
 {
     if (IsWindowTooNarrow(tutor, fontSize)) {
-        tutor.host.Beep();
-        tutor.host.ShowNotice(Notice::WindowTooSmall);
+        tutor.speaker.Beep();
+        tutor.dialogs.ShowNotice(Notice::WindowTooSmall);
         return FontChoice::TooBig;
     }
     if (fontSize == tutor.course.nFontSize)
         return FontChoice::Unchanged;
     tutor.course.nFontSize = fontSize;
-    tutor.host.ApplyFontSize();
+    UseFontSize(tutor);
     return FontChoice::Applied;
 }
 
 bool ApplySoundStudioChoice(Tutor& tutor, int soundStudio)
 {
     if (soundStudio == kSoundDictation && tutor.course.nErrorTone != 0) {
-        tutor.host.Beep();
-        tutor.host.ShowNotice(Notice::DictationWhileErrorTones);
+        tutor.speaker.Beep();
+        tutor.dialogs.ShowNotice(Notice::DictationWhileErrorTones);
         return false;
     }
     tutor.course.nSoundStudio = soundStudio;
     if (soundStudio == kSoundDictation)
         StartDictation(tutor);
     else
-        tutor.host.KillTimer(kDictationTimer);   // announcing ends with dictation
+        tutor.clock.KillTimer(kDictationTimer);   // announcing ends with dictation
     return true;
 }
 
 bool ApplyErrorToneChoice(Tutor& tutor, int errorTone)
 {
     if (errorTone != 0 && Dictating(tutor.course)) {
-        tutor.host.Beep();
-        tutor.host.ShowNotice(Notice::ErrorTonesWhileDictation);
+        tutor.speaker.Beep();
+        tutor.dialogs.ShowNotice(Notice::ErrorTonesWhileDictation);
         return false;
     }
     tutor.course.nErrorTone = errorTone;

@@ -30,26 +30,26 @@ void OnMainWindowActive(Tutor& tutor, bool active)
     // At the start of a line the line is announced soon, as when it was first shown (the
     // window becomes active only after its first paint).
     if (!active)
-        tutor.host.KillTimer(kDictationTimer);
+        tutor.clock.KillTimer(kDictationTimer);
     else if (OnAnnouncePage(tutor))
-        tutor.host.SetTimer(kDictationTimer, tutor.course.nCharPos > 0 ? kReminderMs : kFirstAnnouncementMs);
+        tutor.clock.SetTimer(kDictationTimer, tutor.course.nCharPos > 0 ? kReminderMs : kFirstAnnouncementMs);
 }
 
 void OnMenuOpened(Tutor& tutor)
 {
     if (Dictating(tutor.course))
-        tutor.host.KillTimer(kDictationTimer);
+        tutor.clock.KillTimer(kDictationTimer);
 }
 
 void OnDictationTimer(Tutor& tutor)
 {
     if (!Dictating(tutor.course)) {
-        tutor.host.KillTimer(kDictationTimer);
+        tutor.clock.KillTimer(kDictationTimer);
         return;
     }
     SpeakSayQueue(tutor);
     if (tutor.course.nCharPos == 0) {
-        tutor.host.KillTimer(kDictationTimer);
-        tutor.host.SetTimer(kDictationTimer, kReminderMs);
+        tutor.clock.KillTimer(kDictationTimer);
+        tutor.clock.SetTimer(kDictationTimer, kReminderMs);
     }
 }

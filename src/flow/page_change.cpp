@@ -77,12 +77,12 @@ void ChangePage(Tutor& tutor, int dir)
 {
     if (dir != 0) {
         if (Dictating(tutor.course))
-            tutor.host.KillTimer(kDictationTimer);
+            tutor.clock.KillTimer(kDictationTimer);
         const PageMove move = NextPage(tutor.course, dir);
         if (move.outcome != PageMove::Outcome::Moved) {
-            tutor.host.Beep();
+            tutor.speaker.Beep();
             if (move.outcome == PageMove::Outcome::EndOfCourse)
-                tutor.host.ShowNotice(Notice::EndOfCourse);
+                tutor.dialogs.ShowNotice(Notice::EndOfCourse);
             return;
         }
         Apply(tutor, move);

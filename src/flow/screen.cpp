@@ -17,12 +17,12 @@ void UpdateMainWindow(Tutor& tutor)
     DisplayState& display = tutor.display;
     CalcScreenLayout(tutor);
     SetKeyRects(tutor);
-    tutor.host.MoveTypingArea(display.rcTypingArea);
+    tutor.typingArea.MoveTypingArea(display.rcTypingArea);
     const QSize size = LogicalSize(display.hbmComposite);
     if (!tutor.screen.Copy(&display.hbmComposite, 0, 0, size.width(), size.height(), display.rcKeyboard.left,
                            display.rcKeyboard.top)) {
-        tutor.host.ShowMessage("Unable to update the keyboard. Insufficient memory?", "UpdateMainWindow",
-                               BoxIcon::Exclamation);
+        tutor.dialogs.ShowMessage({"Unable to update the keyboard. Insufficient memory?", "UpdateMainWindow",
+                                   BoxIcon::Exclamation});
         return;
     }
     DrawRaisedFrame(tutor.screen, display.rcKeyboard);
@@ -31,7 +31,7 @@ void UpdateMainWindow(Tutor& tutor)
     // A fresh start comes alive: the demonstration begins a while after the last paint.
     const DemoState& demo = tutor.demo;
     if (!demo.bDemoDone && demo.nDemoTick == -1 && tutor.course.nLesson == 0 && tutor.shell.szFileName.empty())
-        tutor.host.SetTimer(kDemoTimer, kDemoDelayMs);
+        tutor.clock.SetTimer(kDemoTimer, kDemoDelayMs);
 }
 
 bool ChangeHand(Tutor& tutor)

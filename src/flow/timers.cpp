@@ -13,9 +13,9 @@ void OnDemoTimer(Tutor& tutor)
 {
     DemoState& demo = tutor.demo;
     if (demo.nDemoTick == -1) {
-        tutor.host.KillTimer(kDemoTimer);
-        tutor.host.ShowTypingCaret(false);
-        tutor.host.SetTimer(kDemoTimer, kDemoTickMs);
+        tutor.clock.KillTimer(kDemoTimer);
+        tutor.typingArea.ShowTypingCaret(false);
+        tutor.clock.SetTimer(kDemoTimer, kDemoTickMs);
     }
     ++demo.nDemoTick;
     DemoStep(tutor);
@@ -33,7 +33,7 @@ void OnTimer(Tutor& tutor, int id)
         OnDictationTimer(tutor);
         break;
     default:
-        tutor.host.KillTimer(id);   // nothing serves it: it would wake the program for ever
+        tutor.clock.KillTimer(id);   // nothing serves it: it would wake the program for ever
         break;
     }
 }

@@ -73,9 +73,9 @@ bool WriteLineReport(Tutor& tutor)
     if (file)
         written = std::fclose(file) == 0 && written;
     if (!written) {
-        tutor.host.Beep();
-        tutor.host.ShowMessage(std::string("Unable to open, or write to, the file '") + kReportFile + "'.",
-                               "WRITE FILE ERROR", BoxIcon::Exclamation);
+        tutor.speaker.Beep();
+        tutor.dialogs.ShowMessage({std::string("Unable to open, or write to, the file '") + kReportFile + "'.",
+                                   "WRITE FILE ERROR", BoxIcon::Exclamation});
     }
     return written;
 }

@@ -1,6 +1,7 @@
 #include "session/file_commands.h"
 
 #include "course/demo.h"
+#include "course/layout.h"
 #include "display/hand.h"
 #include "flow/page_change.h"
 #include "flow/screen.h"
@@ -22,7 +23,7 @@ bool MayDropSession(Tutor& tutor)
 {
     if (!IsSessionUnsaved(tutor))
         return true;
-    switch (tutor.host.AskToSave(QuestionName(tutor))) {
+    switch (tutor.dialogs.AskToSave(QuestionName(tutor))) {
     case SaveAnswer::Yes:
         return FileSave(tutor);
     case SaveAnswer::No:
@@ -79,7 +80,7 @@ void FileNew(Tutor& tutor)
         StopDemo(tutor);
     tutor.shell.szFileName.clear();
     tutor.shell.szTitleName.clear();
-    tutor.host.ShowCaption({});
+    tutor.view.ShowCaption({});
     ChangePage(tutor, 0);
 }
 
@@ -88,7 +89,7 @@ void FileOpen(Tutor& tutor)
     tutor.session.bSaveCancelled = !MayDropSession(tutor);
     if (tutor.session.bSaveCancelled)
         return;
-    const std::string path = tutor.host.ChooseFileToOpen();
+    const std::string path = tutor.dialogs.ChooseFileToOpen();
     if (path.empty())
         return;
     const bool wasLeft = tutor.course.bLeftHand != 0;
@@ -97,16 +98,16 @@ void FileOpen(Tutor& tutor)
     if (!NamingFile(tutor, path, [&] { return ReadSessionFile(tutor, path, window); }))
         return;
     tutor.shell.szFileName = path;
-    tutor.host.ShowCaption(tutor.shell.szTitleName);
+    tutor.view.ShowCaption(tutor.shell.szTitleName);
     if (tutor.course.nFontSize != fontSize)
-        tutor.host.ApplyFontSize();
-    tutor.host.PlaceWindow(window);
-    tutor.host.InvalidateClient();
+        UseFontSize(tutor);
+    tutor.view.PlaceWindow(window);
+    tutor.view.InvalidateClient();
     DrawKeyboard(tutor);
     const bool left = tutor.course.bLeftHand != 0;
     if (left != wasLeft) {
         ChangeHand(tutor);
-        tutor.host.ShowHand(left);
+        tutor.view.ShowHand(left);
     } else {
         ChangePage(tutor, 0);
         DrawPageHand(tutor);
@@ -117,18 +118,18 @@ bool FileSave(Tutor& tutor)
 {
     if (tutor.shell.szFileName.empty())
         return FileSaveAs(tutor);
-    return WriteSessionFile(tutor, tutor.shell.szFileName, tutor.host.WindowRect());
+    return WriteSessionFile(tutor, tutor.shell.szFileName, tutor.view.WindowRect());
 }
 
 bool FileSaveAs(Tutor& tutor)
 {
-    const std::string path = tutor.host.ChooseFileToSave();
+    const std::string path = tutor.dialogs.ChooseFileToSave();
     if (path.empty())
         return false;
-    if (!NamingFile(tutor, path, [&] { return WriteSessionFile(tutor, path, tutor.host.WindowRect()); }))
+    if (!NamingFile(tutor, path, [&] { return WriteSessionFile(tutor, path, tutor.view.WindowRect()); }))
         return false;
     tutor.shell.szFileName = path;
-    tutor.host.ShowCaption(tutor.shell.szTitleName);
+    tutor.view.ShowCaption(tutor.shell.szTitleName);
     return true;
 }
 

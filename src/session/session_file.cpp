@@ -42,8 +42,8 @@ int32_t Get32(const unsigned char* at)
 
 void ReportFailure(Tutor& tutor, const char* format, const char* title, bool owned)
 {
-    tutor.host.Beep();
-    tutor.host.ShowMessage(format, title, BoxIcon::Exclamation, owned, tutor.shell.szTitleName);
+    tutor.speaker.Beep();
+    tutor.dialogs.ShowMessage({format, title, BoxIcon::Exclamation, owned, tutor.shell.szTitleName});
 }
 
 // Reads the record from the start of a regular file. Anything else (a FIFO, a device, a
@@ -159,7 +159,7 @@ SessionRecord SessionRecordOf(const Tutor& tutor, const Rect& window)
     return {static_cast<int16_t>(course.bLeftHand ? 0 : 1),
             course.nLesson,
             static_cast<int16_t>(course.nFontSize),
-            tutor.layout.cyLine,
+            FontSizeRowOf(course.nFontSize).height,
             static_cast<int16_t>(course.nSoundStudio),
             static_cast<int16_t>(course.nErrorTone),
             window};
@@ -186,7 +186,6 @@ bool ReadSessionFile(Tutor& tutor, const std::string& path, Rect& window, bool o
     course.bLeftHand = record.hand == 0 ? 1 : 0;
     course.nLesson = record.lesson;
     course.nFontSize = record.fontSize;
-    tutor.layout.cyLine = FontSizeRowOf(record.fontSize).height;
     course.nSoundStudio = record.soundStudio;
     course.nErrorTone = record.errorTone;
     window = record.window;

@@ -80,13 +80,13 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
         // The first sounds follow the learner's first keys and clicks; a run that only shows
         // the start screen never loads the sound system.
-        tutor_.host.PrepareSound();
+        tutor_.speaker.Prepare();
         return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         if (!ForMainWindow(watched))
             return false;
-        tutor_.host.PrepareSound();
+        tutor_.speaker.Prepare();
         if (SendAsPlainKey(watched, static_cast<const QKeyEvent&>(*event)))
             return true;
         if (event->type() == QEvent::KeyPress)

@@ -31,14 +31,16 @@ int main(int argc, char* argv[])
     // On a screen of more device pixels to the pixel, the pictures drawn at twice the size.
     resources.scale = app.devicePixelRatio() > 1 ? 2 : 1;
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(resources.Picture("klvapp.png"))));
-    QtHost host(resources);
-    Tutor tutor(host, resources);
+    QtSpeaker speaker(resources);
+    QtClock clock;
+    QtDialogs dialogs;
+    MainWindow window(speaker, clock, dialogs, resources);
+    Tutor& tutor = window.Tutor();
     StartUp(tutor, command.path, QGuiApplication::primaryScreen()->geometry().width());
+    dialogs.SetMainWindow(&window);
 
-    MainWindow window(tutor);
-    host.Attach(&window);
     InputFilter filter(tutor, window, [&window] { window.ShowChanges(); });
-    host.SetTimerHandler([&tutor, &window](int id) {
+    clock.SetTimerHandler([&tutor, &window](int id) {
         OnTimer(tutor, id);
         window.ShowChanges();
     });

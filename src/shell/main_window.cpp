@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "course/layout.h"
 #include "dialogs/lesson_dialogs.h"
 #include "dialogs/notices.h"
 #include "dialogs/settings_sheet.h"
@@ -60,8 +61,9 @@ void ClientArea::resizeEvent(QResizeEvent*)
     dirty_ = true;
 }
 
-MainWindow::MainWindow(Tutor& tutor)
-    : tutor_(tutor), client_(new ClientArea(tutor, this)), edit_(new ::TypingArea(client_))
+MainWindow::MainWindow(Speaker& speaker, Clock& clock, Dialogs& dialogs, const Resources& resources)
+    : tutor_({speaker, clock, dialogs, *this, *this}, resources), client_(new ClientArea(tutor_, this)),
+      edit_(new ::TypingArea(client_))
 {
     setCentralWidget(client_);
     edit_->setFrameShape(QFrame::StyledPanel);
@@ -105,7 +107,7 @@ bool MainWindow::Create()
         Fatal();
         return false;
     }
-    SetFontForSize();
+    UseFontSize(tutor_);
     SetKeyRects(tutor_);
     edit_->setFocus();
     return true;
@@ -113,8 +115,8 @@ bool MainWindow::Create()
 
 void MainWindow::Fatal()
 {
-    tutor_.host.ShowMessage("Unfortunately, due to the reported errors the application must terminate.",
-                            "FATAL ERROR", BoxIcon::Exclamation, false);
+    tutor_.dialogs.ShowMessage({"Unfortunately, due to the reported errors the application must terminate.",
+                                "FATAL ERROR", BoxIcon::Exclamation, false});
 }
 
 void MainWindow::ShowCaption(const std::string& fileName)
@@ -136,13 +138,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
-void MainWindow::SetFontForSize()
+void MainWindow::UseTextFont(const QFont& font)
 {
-    const FontSizeRow& row = FontSizeRowOf(tutor_.course.nFontSize);
-    const QFont font = TextFontForHeight(row.height);
     edit_->setFont(font);
-    tutor_.screen.SetFont(font);
-    tutor_.layout.cyLine = row.height;
     ApplyMinimumSize();
     InvalidateClient();
 }
@@ -198,10 +196,10 @@ Rect ToRect(const QRect& rect)
 
 void MainWindow::Place()
 {
-    PlaceAt(tutor_.shell.rcWindow);
+    PlaceWindow(tutor_.shell.rcWindow);
 }
 
-void MainWindow::PlaceAt(const Rect& wanted)
+void MainWindow::PlaceWindow(const Rect& wanted)
 {
     // The screen the window is on, else the primary one.
     const QScreen* screen = nullptr;

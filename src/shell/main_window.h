@@ -3,6 +3,7 @@
 #include "dialogs/printing.h"
 #include "platform/geometry.h"
 #include "shell/typing_area.h"
+#include "tutor.h"
 
 #include <QMainWindow>
 #include <QMargins>
@@ -11,7 +12,6 @@
 #include <string>
 
 class QAction;
-struct Tutor;
 
 // The client area: shows the tutor's screen image and draws it anew when invalidated.
 class ClientArea : public QWidget {
@@ -28,36 +28,39 @@ private:
     bool dirty_ = true;
 };
 
-class MainWindow : public QMainWindow {
+// The main window: it holds the tutor, shows its screen and serves as its view and typing area.
+class MainWindow : public QMainWindow, public MainView, public TypingField {
 public:
-    explicit MainWindow(Tutor& tutor);
+    MainWindow(Speaker& speaker, Clock& clock, Dialogs& dialogs, const Resources& resources);
 
+    ::Tutor& Tutor() { return tutor_; }
     // Loads the pictures, the font and the caption; false (after the fatal message) when
     // the program cannot run.
     bool Create();
     // Places the outer window (frame included) at the tutor's window rectangle, fitted onto
     // the screen; again once the window manager tells the frame.
     void Place();
-    // Places the outer window at a rectangle, fitted onto the screen.
-    void PlaceAt(const Rect& outer);
-    // The outer window rectangle in screen coordinates, as a session file holds it.
-    Rect WindowRect() const;
-    // "Tastora", or "Tastora -- " and the session file's name as the file system spells it.
-    void ShowCaption(const std::string& fileName);
-    // The check mark on the hand trained.
-    void ShowHand(bool left);
-
-    void InvalidateClient();
-    void MoveTypingArea(const Rect& rect);
-    void FlushScreen();
     // Shows what the course drew since the last paint.
     void ShowChanges();
     void OnCommand(int id);
     ::TypingArea& TypingArea() { return *edit_; }
     QAction* Action(int id) const;
-    // Takes the text font of the current font size, for the page and the typing area, and
-    // keeps the window at least the smallest size for it (Qt grows a smaller window).
-    void SetFontForSize();
+
+    // The view: PlaceWindow fits the rectangle onto the screen; WindowRect is in screen
+    // coordinates, as a session file holds it; the caption reads "Tastora", or "Tastora -- "
+    // and the session file's name as the file system spells it.
+    void InvalidateClient() override;
+    void FlushScreen() override;
+    void ShowCaption(const std::string& fileName) override;
+    Rect WindowRect() const override;
+    void PlaceWindow(const Rect& outer) override;
+    void ShowHand(bool left) override;
+    void UseTextFont(const QFont& font) override;
+
+    void MoveTypingArea(const Rect& rect) override;
+    void TypeIntoTypingArea(unsigned char ch) override { edit_->TypeByItself(ch); }
+    void ShowTypingCaret(bool shown) override { edit_->setCursorWidth(shown ? 1 : 0); }
+    void TakeBackTyping() override { edit_->TakeBackOwnTyping(); }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -76,7 +79,7 @@ private:
     void StartLesson1();
     void Fatal();
 
-    Tutor& tutor_;
+    ::Tutor tutor_;
     ClientArea* client_;
     ::TypingArea* edit_;
     std::map<int, QAction*> actions_;

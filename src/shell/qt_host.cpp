@@ -4,13 +4,10 @@
 #include "dialogs/save_session_dialog.h"
 #include "dialogs/template_dialog.h"
 #include "platform/cp1252.h"
-#include "shell/main_window.h"
 
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QTextCursor>
 #include <QThread>
 
 namespace {
@@ -39,30 +36,7 @@ std::string ChooseSessionFile(QWidget* parent, QFileDialog::AcceptMode mode)
 
 }  // namespace
 
-void QtHost::Beep()
-{
-    sound_.Play(beep_, false);
-}
-
-bool QtHost::PlaySound(const QByteArray& wave, bool wait)
-{
-    return sound_.Play(wave, wait);
-}
-
-void QtHost::ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned,
-                         const std::string& fileName)
-{
-    QMessageBox box(icon == BoxIcon::Information ? QMessageBox::Information
-                    : icon == BoxIcon::Stop      ? QMessageBox::Critical
-                                                 : QMessageBox::Warning,
-                    cp1252::ToQString(title), cp1252::ToQStringWithFileName(text, fileName), QMessageBox::Ok,
-                    owned ? window_ : nullptr);
-    box.setTextFormat(Qt::PlainText);
-    dialogs::SpeakGerman();
-    box.exec();
-}
-
-void QtHost::SetTimer(int id, int milliseconds)
+void QtClock::SetTimer(int id, int milliseconds)
 {
     auto& timer = timers_[id];
     if (!timer) {
@@ -72,60 +46,36 @@ void QtHost::SetTimer(int id, int milliseconds)
     timer->start(milliseconds);
 }
 
-void QtHost::KillTimer(int id)
+void QtClock::KillTimer(int id)
 {
     if (auto it = timers_.find(id); it != timers_.end())
         it->second->stop();
 }
 
-void QtHost::InvalidateClient()
-{
-    if (window_)
-        window_->InvalidateClient();
-}
-
-void QtHost::MoveTypingArea(const Rect& rect)
-{
-    if (window_)
-        window_->MoveTypingArea(rect);
-}
-
-void QtHost::FlushScreen()
-{
-    if (window_)
-        window_->FlushScreen();
-}
-
-void QtHost::Sleep(int milliseconds)
+void QtClock::Sleep(int milliseconds)
 {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-void QtHost::TypeIntoTypingArea(unsigned char ch)
+void QtDialogs::ShowMessage(const Message& message)
 {
-    if (window_)
-        window_->TypingArea().TypeByItself(ch);
+    QMessageBox box(message.icon == BoxIcon::Information ? QMessageBox::Information
+                    : message.icon == BoxIcon::Stop      ? QMessageBox::Critical
+                                                         : QMessageBox::Warning,
+                    cp1252::ToQString(message.title), cp1252::ToQStringWithFileName(message.text, message.fileName),
+                    QMessageBox::Ok, message.owned ? window_ : nullptr);
+    box.setTextFormat(Qt::PlainText);
+    dialogs::SpeakGerman();
+    box.exec();
 }
 
-void QtHost::TakeBackTyping()
-{
-    if (window_)
-        window_->TypingArea().TakeBackOwnTyping();
-}
-
-void QtHost::ShowTypingCaret(bool shown)
-{
-    if (window_)
-        window_->TypingArea().setCursorWidth(shown ? 1 : 0);
-}
-
-void QtHost::ShowNotice(Notice notice)
+void QtDialogs::ShowNotice(Notice notice)
 {
     dialogs::SpeakGerman();
     dialogs::ShowNotice(notice, window_);
 }
 
-SaveAnswer QtHost::AskToSave(const std::string& fileName)
+SaveAnswer QtDialogs::AskToSave(const std::string& fileName)
 {
     dialogs::SpeakGerman();
     SaveSessionDialog dialog(fileName, window_);
@@ -133,41 +83,12 @@ SaveAnswer QtHost::AskToSave(const std::string& fileName)
     return dialog.Answer();
 }
 
-std::string QtHost::ChooseFileToOpen()
+std::string QtDialogs::ChooseFileToOpen()
 {
     return ChooseSessionFile(window_, QFileDialog::AcceptOpen);
 }
 
-std::string QtHost::ChooseFileToSave()
+std::string QtDialogs::ChooseFileToSave()
 {
     return ChooseSessionFile(window_, QFileDialog::AcceptSave);
-}
-
-void QtHost::ShowCaption(const std::string& fileName)
-{
-    if (window_)
-        window_->ShowCaption(fileName);
-}
-
-Rect QtHost::WindowRect() const
-{
-    return window_ ? window_->WindowRect() : Rect{};
-}
-
-void QtHost::PlaceWindow(const Rect& outer)
-{
-    if (window_)
-        window_->PlaceAt(outer);
-}
-
-void QtHost::ShowHand(bool left)
-{
-    if (window_)
-        window_->ShowHand(left);
-}
-
-void QtHost::ApplyFontSize()
-{
-    if (window_)
-        window_->SetFontForSize();
 }

@@ -50,7 +50,7 @@ void AdvanceSayQueue(Tutor& tutor)
 void AnnounceFromCaret(Tutor& tutor)
 {
     FillSayQueue(tutor, tutor.course.szLine);
-    tutor.host.SetTimer(kDictationTimer, tutor.course.nCharPos > 0 ? kReminderMs : kFirstAnnouncementMs);
+    tutor.clock.SetTimer(kDictationTimer, tutor.course.nCharPos > 0 ? kReminderMs : kFirstAnnouncementMs);
 }
 
 void SpeakSayQueue(Tutor& tutor)

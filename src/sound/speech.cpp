@@ -29,11 +29,11 @@ int SpeakKey(Tutor& tutor, unsigned char c)
         return kNoName;
     const QByteArray wave = tutor.resources.Recording(name);
     if (wave.isEmpty()) {
-        tutor.host.Beep();
+        tutor.speaker.Beep();
         return kNoRecording;
     }
-    tutor.host.FlushScreen();
-    return tutor.host.PlaySound(wave, true) ? kSpoken : kNotPlayed;
+    tutor.view.FlushScreen();
+    return tutor.speaker.PlaySound(wave, true) ? kSpoken : kNotPlayed;
 }
 
 void PlayErrorTone(Tutor& tutor, int id)
@@ -47,5 +47,5 @@ void PlayRecording(Tutor& tutor, std::string_view name)
 {
     const QByteArray wave = tutor.resources.Recording(name);
     if (!wave.isEmpty())
-        tutor.host.PlaySound(wave, false);
+        tutor.speaker.PlaySound(wave, false);
 }

@@ -48,7 +48,6 @@ TEST_F(SoakTest, RandomKeysKeepTheCourseWhole)
             ASSERT_TRUE(ChangeHand(tutor));
         } else if (roll < 93) {
             ApplyFontSizeChoice(tutor, 1000 + static_cast<int>(random() % 3));
-            ApplyFont();
             Paint();
         } else if (roll < 96) {
             const int studio[] = {kSoundOff, kSoundSpeakKeys, kSoundTypewriter, kSoundDictation};

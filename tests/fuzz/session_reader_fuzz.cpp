@@ -22,7 +22,7 @@ struct Reader {
     }
     FakeHost host;
     Resources resources;
-    Tutor tutor{host, resources};
+    Tutor tutor{host.AsServices(), resources};
     int fd = memfd_create("session", MFD_CLOEXEC);
     std::string path = "/proc/self/fd/" + std::to_string(fd);
 };

@@ -12,7 +12,7 @@ class LineReportTest : public TutorTest {
 protected:
     void SetUp() override
     {
-        ApplyFont();
+        UseFontSize(tutor);
         tutor.ResizeClient(692, 454);
         previous = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(directory.path()));

@@ -48,6 +48,7 @@ TEST_F(SessionTest, OeffnenSpeichernAndNeu)
     const char file[] = {5, 0, 2, 0, '\xEA', 3, 20, 0, '\xE9', 3, '\xEE', 3, '\xFB', '\xFF', '\xFF', '\xFF',
                          6, 0, 0, 0, '\xC1', 2, 0, 0, 4, 3, 2, 1, 'x', 'y'};
     host.paths = {Write("a.klv", QByteArray(file, sizeof file))};
+    host.fontChanges = 0;
     FileOpen(tutor);
     EXPECT_EQ(std::tuple(course.bLeftHand, host.leftHandChecked, course.nLesson, course.nPage, course.nFontSize, tutor.layout.cyLine,
                          course.nSoundStudio, course.nErrorTone, host.window, host.caption, host.fontChanges),

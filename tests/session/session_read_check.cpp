@@ -18,7 +18,6 @@ std::string ReadSessionAndCheck(Tutor& tutor, FakeHost& host, const std::string&
     course.nFontSize = kFontMedium;
     course.nSoundStudio = kSoundTypewriter;
     course.nErrorTone = 1002;
-    tutor.layout.cyLine = FontSizeRowOf(kFontMedium).height;
     tutor.session.nSavedLesson = 6;
     host = FakeHost();
     const auto state = [&] {
@@ -36,8 +35,7 @@ std::string ReadSessionAndCheck(Tutor& tutor, FakeHost& host, const std::string&
     const auto in = [](int value, int low, int high) { return value >= low && value <= high; };
     return !host.messages.empty() || host.beeps ? "taken, but a message or a beep"
            : !in(course.nLesson, 0, kLastLesson) || !pages::CurrentPage(course) ? "a page that is none"
-           : !IsFontSize(course.nFontSize) || tutor.layout.cyLine != FontSizeRowOf(course.nFontSize).height
-               ? "a font size that is none, or a row height not its own"
+           : !IsFontSize(course.nFontSize) ? "a font size that is none"
            : course.nSoundStudio != kSoundOff && !in(course.nSoundStudio, kSoundSpeakKeys, kSoundDictation)
                ? "a sound mode that is none"
            : course.nErrorTone != 0 && !in(course.nErrorTone, 1000, 1006) ? "an error tone that is none"

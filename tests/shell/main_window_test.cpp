@@ -1,6 +1,5 @@
 #include "shell/main_window.h"
 #include "shell/menu.h"
-#include "shell/qt_host.h"
 #include "support/tutor_fixture.h"
 
 #include <QAction>
@@ -13,11 +12,10 @@ namespace {
 TEST(MainWindow, TheHandFollowsTheSessionAndTheMenu)
 {
     Resources resources;
-    QtHost host(resources);
-    Tutor tutor(host, resources);
+    FakeHost host;
+    MainWindow window(host, host, host, resources);
+    Tutor& tutor = window.Tutor();
     tutor.course.bLeftHand = 0;
-    MainWindow window(tutor);
-    host.Attach(&window);
     ASSERT_TRUE(window.Create());
     for (int hand : {menu::kRightHand, menu::kLeftHand, menu::kLeftHand, menu::kRightHand}) {
         window.OnCommand(hand);
@@ -40,7 +38,7 @@ TEST_F(MissingPictureTest, AHandWithoutItsPicturesEndsTheProgram)
     for (const char* missing : {"lhome.png", "rhome.png"}) {
         host.messages.clear();
         resources.missing = {missing};
-        MainWindow window(tutor);
+        MainWindow window(host, host, host, resources);
         const bool atStart = missing[0] == 'l';
         EXPECT_EQ(window.Create(), !atStart) << missing;
         if (!atStart) {

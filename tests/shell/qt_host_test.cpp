@@ -9,7 +9,7 @@
 namespace {
 
 // The message box shows its text as plain text, the file name as the file system spells it.
-TEST(QtHost, TheMessageBoxShowsTheFileNameAsTheSystemSpellsIt)
+TEST(QtDialogs, TheMessageBoxShowsTheFileNameAsTheSystemSpellsIt)
 {
     QString seen = "(no box)";
     QTimer reader;
@@ -19,8 +19,8 @@ TEST(QtHost, TheMessageBoxShowsTheFileNameAsTheSystemSpellsIt)
         box ? box->reject() : QApplication::exit();   // never waits for ever
     });
     reader.start(10);
-    QtHost{Resources()}.ShowMessage("Gr\xF6\xDF" "e \x80 '%s'.", "READ FILE ERROR", BoxIcon::Exclamation, false,
-                                    "<b>Übung-日本</b> 100%s.klv");
+    QtDialogs().ShowMessage(
+        {"Gr\xF6\xDF" "e \x80 '%s'.", "READ FILE ERROR", BoxIcon::Exclamation, false, "<b>Übung-日本</b> 100%s.klv"});
     EXPECT_EQ(seen, "READ FILE ERROR: Größe € '<b>Übung-日本</b> 100%s.klv'.");
 }
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 // Records what the program asked of the window system.
-struct FakeHost : Host {
+struct FakeHost : Speaker, Clock, Dialogs, MainView, TypingField {
     template <typename T>
     static T Next(std::vector<T>& script, T otherwise)
     {
@@ -17,13 +17,7 @@ struct FakeHost : Host {
         script.erase(script.begin());
         return next;
     }
-
-    struct Message {
-        std::string text;
-        std::string title;
-        BoxIcon icon;
-        bool owned;
-    };
+    Services AsServices() { return {*this, *this, *this, *this, *this}; }
 
     void Beep() override { ++beeps; }
     bool PlaySound(const QByteArray& wave, bool wait) override
@@ -31,27 +25,26 @@ struct FakeHost : Host {
         played.push_back({wave, wait});
         return true;
     }
-    // Records the text with the file name, byte for byte, in the place of its "%s".
-    void ShowMessage(const std::string& text, const std::string& title, BoxIcon icon, bool owned,
-                     const std::string& fileName) override
-    {
-        std::string shown = text;
-        if (const std::size_t at = shown.find("%s"); at != std::string::npos)
-            shown.replace(at, 2, fileName);
-        messages.push_back({shown, title, icon, owned});
-    }
+
     void SetTimer(int id, int milliseconds) override { timers[id] = milliseconds; }
     void KillTimer(int id) override { timers.erase(id); }
+    void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
     // A set timer expires once.
     void Fire(int id)
     {
         if (timers.contains(id))
             TimerExpired(id);
     }
-    void InvalidateClient() override { ++invalidations; }
-    void MoveTypingArea(const Rect& rect) override { typingArea = rect; }
-    void FlushScreen() override { ++flushes; }
-    void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
+
+    // Records the text with the file name, byte for byte, in the place of its "%s".
+    void ShowMessage(const Message& message) override
+    {
+        Message shown = message;
+        if (const std::size_t at = shown.text.find("%s"); at != std::string::npos)
+            shown.text.replace(at, 2, message.fileName);
+        messages.push_back(shown);
+    }
+    void ShowNotice(Notice notice) override { notices.push_back(notice); }
     // The dialogs answer as the test scripted: the next answer or path in line, else Abbruch
     // and no file.
     SaveAnswer AskToSave(const std::string& fileName) override
@@ -61,12 +54,16 @@ struct FakeHost : Host {
     }
     std::string ChooseFileToOpen() override { return Next(paths, std::string()); }
     std::string ChooseFileToSave() override { return Next(paths, std::string()); }
+
+    void InvalidateClient() override { ++invalidations; }
+    void FlushScreen() override { ++flushes; }
     void ShowCaption(const std::string& fileName) override { caption = fileName.empty() ? "Tastora" : "Tastora -- " + fileName; }
     Rect WindowRect() const override { return window; }
     void PlaceWindow(const Rect& outer) override { window = outer; }
     void ShowHand(bool left) override { leftHandChecked = left; }
-    void ApplyFontSize() override { ++fontChanges; }
-    void ShowNotice(Notice notice) override { notices.push_back(notice); }
+    void UseTextFont(const QFont&) override { ++fontChanges; }
+
+    void MoveTypingArea(const Rect& rect) override { typingArea = rect; }
     void TypeIntoTypingArea(unsigned char ch) override { typed.push_back(static_cast<char>(ch)); }
     void ShowTypingCaret(bool shown) override { caretShown = shown; }
     void TakeBackTyping() override { typed.clear(); }

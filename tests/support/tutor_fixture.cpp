@@ -1,20 +1,13 @@
 #include "support/tutor_fixture.h"
 
+#include "course/layout.h"
 #include "display/bitmaps.h"
 #include "flow/screen.h"
-#include "platform/fonts.h"
 #include "platform/palette.h"
-
-void TutorTest::ApplyFont()
-{
-    const FontSizeRow& row = FontSizeRowOf(tutor.course.nFontSize);
-    tutor.screen.SetFont(TextFontForHeight(row.height));
-    tutor.layout.cyLine = row.height;
-}
 
 void TutorTest::Start(int width, int height)
 {
-    ApplyFont();
+    UseFontSize(tutor);
     tutor.ResizeClient(width, height);
     ASSERT_TRUE(CreateBitMaps(tutor));
     Paint();

@@ -55,8 +55,6 @@ class TutorTest : public testing::Test {
 protected:
     // Loads the pictures, chooses the font of the font size and draws the whole client.
     void Start(int width = 692, int height = 454);
-    // Sets the font of the current font size on the screen, as the main window does.
-    void ApplyFont();
     // Draws the whole client area as a paint does.
     void Paint();
     QRgb Pixel(int x, int y) const { return tutor.screenImage.pixel(x, y) & 0xFFFFFF; }
@@ -73,5 +71,5 @@ protected:
 
     FakeHost host;
     TestResources resources;
-    Tutor tutor{host, resources};
+    Tutor tutor{host.AsServices(), resources};
 };

@@ -1,9 +1,9 @@
 // The cost of a keystroke in the engine: a press and a release on an exercise page, the
 // hand drawn on the screen image, with a window system that does nothing.
-#include "flow/typing.h"
-#include "flow/screen.h"
+#include "course/layout.h"
 #include "display/bitmaps.h"
-#include "platform/fonts.h"
+#include "flow/screen.h"
+#include "flow/typing.h"
 #include "tutor.h"
 
 #include <QGuiApplication>
@@ -12,38 +12,38 @@
 
 namespace {
 
-struct QuietHost : Host {
+struct QuietHost : Speaker, Clock, Dialogs, MainView, TypingField {
     void Beep() override {}
     bool PlaySound(const QByteArray&, bool) override { return true; }
-    void ShowMessage(const std::string&, const std::string&, BoxIcon, bool, const std::string&) override {}
     void SetTimer(int, int) override {}
     void KillTimer(int) override {}
-    void InvalidateClient() override {}
-    void MoveTypingArea(const Rect&) override {}
-    void FlushScreen() override {}
     void Sleep(int) override {}
+    void ShowMessage(const Message&) override {}
     void ShowNotice(Notice) override {}
-    void TypeIntoTypingArea(unsigned char) override {}
-    void ShowTypingCaret(bool) override {}
-    void TakeBackTyping() override {}
     SaveAnswer AskToSave(const std::string&) override { return SaveAnswer::Cancel; }
     std::string ChooseFileToOpen() override { return {}; }
     std::string ChooseFileToSave() override { return {}; }
+    void InvalidateClient() override {}
+    void FlushScreen() override {}
     void ShowCaption(const std::string&) override {}
     Rect WindowRect() const override { return {}; }
     void PlaceWindow(const Rect&) override {}
     void ShowHand(bool) override {}
-    void ApplyFontSize() override {}
+    void UseTextFont(const QFont&) override {}
+    void MoveTypingArea(const Rect&) override {}
+    void TypeIntoTypingArea(unsigned char) override {}
+    void ShowTypingCaret(bool) override {}
+    void TakeBackTyping() override {}
 };
 
 void Keystroke(benchmark::State& state)
 {
     QuietHost host;
     const Resources resources = Resources::BuiltIn();
-    Tutor tutor(host, resources);
+    Tutor tutor({host, host, host, host, host}, resources);
     tutor.course.nLesson = 5;
     tutor.course.nPage = 2;
-    tutor.screen.SetFont(TextFontForHeight(20));
+    UseFontSize(tutor);
     tutor.ResizeClient(700, 460);
     CreateBitMaps(tutor);
     UpdateMainWindow(tutor);
