@@ -13,6 +13,7 @@
 #include <future>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <poll.h>
 #include <sys/wait.h>
 
 namespace {
@@ -198,12 +199,22 @@ TEST_F(SessionTest, ASaveKilledAtAnyMomentLeavesTheFileWhole)
     Write("kill.klv", records[0]);
     int held[2] = {}, temporaries = 0, which = 0;
     for (int round = 0; round < 200; ++round) {
+        int saved[2];
+        ASSERT_EQ(pipe(saved), 0);
         const pid_t writer = fork();
         for (int i = 1; writer == 0; ++i) {   // saves the record the file does not hold, then the other, until killed
             course.nLesson = (which + i) % 2 ? 9 : 3;
             WriteSessionFile(tutor, Path("kill.klv"), (which + i) % 2 ? Rect{7, 8, 807, 608} : Rect{});
+            if (i == 1 && write(saved[1], "s", 1) != 1)
+                _exit(1);
         }
         ASSERT_GT(writer, 0);
+        // On a busy machine the writer may not even start within the wait: it is killed only
+        // after its first save, at a moment of the saves that follow.
+        pollfd first{saved[0], POLLIN, 0};
+        poll(&first, 1, 10000);   // 10 s at most
+        close(saved[0]);
+        close(saved[1]);
         usleep(static_cast<useconds_t>(round * 1987 % 4000));
         kill(writer, SIGKILL);
         for (int waited = 0; waitpid(writer, nullptr, WNOHANG) != writer && waited < 10000; ++waited)   // 10 s at most
