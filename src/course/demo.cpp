@@ -47,7 +47,7 @@ void DemoStep(Tutor& tutor)
     WaitMs(tutor, kFinalWaitMs);
     DrawHomeHand(tutor);
     tutor.typingArea.ShowTypingCaret(true);
-    demo.bDemoDone = 1;
+    demo.bDemoDone = true;
 }
 
 void StopDemo(Tutor& tutor)
@@ -61,5 +61,5 @@ void StopDemo(Tutor& tutor)
         tutor.typingArea.TakeBackTyping();   // half a sentence, or the learner's typing is glued to it
         tutor.typingArea.ShowTypingCaret(true);
     }
-    demo.bDemoDone = 1;
+    demo.bDemoDone = true;
 }

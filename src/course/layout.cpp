@@ -86,9 +86,7 @@ void TextOutLine(Canvas& canvas, std::string_view text, int x, int y)
 
 void DrawStringLine(Tutor& tutor, int base, int offset, int x, int y)
 {
-    tutor.course.szLine = tutor.resources.strings.Get(base + offset);
-    tutor.course.nLineLen = static_cast<int32_t>(tutor.course.szLine.size());
-    TextOutLine(tutor.screen, tutor.course.szLine, x, y);
+    TextOutLine(tutor.screen, tutor.resources.strings.Get(base + offset), x, y);
 }
 
 int RowTop(const Tutor& tutor, int row)

@@ -24,7 +24,7 @@ Rect FrameRect(const Tutor& tutor);
 Rect RowRect(const Canvas& canvas, Rect rect, int y);
 void ClearRect(Canvas& canvas, const Rect& rect);
 void TextOutLine(Canvas& canvas, std::string_view text, int x, int y);
-// Loads string id base + offset into szLine and writes it at (x, y).
+// Writes string id base + offset at (x, y).
 void DrawStringLine(Tutor& tutor, int base, int offset, int x, int y);
 // y of text row `row`.
 int RowTop(const Tutor& tutor, int row);

@@ -129,7 +129,7 @@ const PageRecord* FindPage(int lesson, int page, bool leftHand)
 
 const PageRecord* CurrentPage(const CourseState& course)
 {
-    return FindPage(course.nLesson, course.nPage, course.bLeftHand != 0);
+    return FindPage(course.nLesson, course.nPage, course.bLeftHand);
 }
 
 int ExercisePage(int lesson)

@@ -31,7 +31,7 @@ enum TimerId : int { kDemoTimer = 1, kDictationTimer = 2 };
 struct CourseState {
     int16_t nLesson = 0;         // 0 the start screen, 1 to 23 the lessons
     int16_t nPage = 1;           // page of the lesson, from 1
-    int32_t bLeftHand = 1;       // 1 the left hand is trained, 0 the right
+    bool bLeftHand = true;       // the left hand is trained, else the right
     int16_t nExBase = 0;         // string id of line 0 of the lesson's exercise, for the hand
     int16_t nExLines = 0;        // lines of that exercise
     int16_t nExLine = 0;         // the exercise line typed; in the key trial, its step
@@ -41,10 +41,10 @@ struct CourseState {
     int16_t nLine = 2;           // the page's text row being written; the exercise line's row
     int32_t nKeystrokes = 0;     // characters typed on exercise pages, Backspace and Enter aside
     int32_t nCorrect = 0;        // of these, the right ones
-    int32_t bExercisePage = 0;   // the page is the exercise part of a lesson (its keys count)
+    bool bExercisePage = false;  // the page is the exercise part of a lesson (its keys count)
     int16_t nWorkedLesson = 0;   // the lesson whose exercise was typed last
-    int32_t bHomeShaded = 0;     // keys are shown marked; the next key or page takes them away
-    int32_t bCapsWarned = 0;     // the key trial's Caps Lock notice has been shown
+    bool bHomeShaded = false;    // keys are shown marked; the next key or page takes them away
+    bool bCapsWarned = false;    // the key trial's Caps Lock notice has been shown
     int16_t dxTrialText = 0;     // indent of the key trial's prompts
     int32_t nFontSize = kFontStandard;
     int32_t nSoundStudio = kSoundOff;
@@ -61,7 +61,7 @@ constexpr bool Dictating(const CourseState& course)
 struct DemoState {
     int32_t nDemoTick = -1;   // ticks so far; -1: not started
     int32_t nDemoChar = 0;    // the character of the sentence being typed
-    int32_t bDemoDone = 0;    // it has run (or was left) and never runs again
+    bool bDemoDone = false;   // it has run (or was left) and never runs again
 };
 
 // The text column and rows of the page area.

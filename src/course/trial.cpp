@@ -1,9 +1,7 @@
 #include "course/trial.h"
 
 #include "course/layout.h"
-#include "course/navigation.h"
 #include "course/page_table.h"
-#include "display/hand.h"
 #include "platform/control_codes.h"
 #include "tutor.h"
 
@@ -51,10 +49,22 @@ void DrawPrompt(Tutor& tutor, int block, int step)
 
 }  // namespace
 
-unsigned char TrialKey(const Tutor& tutor, int step)
+unsigned char TrialKey(const CourseState& course, int step)
 {
     const TrialStep& keys = kSteps[static_cast<std::size_t>(step)];
-    return tutor.course.bLeftHand ? keys.left : keys.right;
+    return course.bLeftHand ? keys.left : keys.right;
+}
+
+TrialOutcome CheckTrialKey(const CourseState& course, unsigned char c)
+{
+    using Kind = TrialOutcome::Kind;
+    const int step = course.nExLine;
+    if (step < 0 || step >= kTrialSteps)
+        return {};
+    const unsigned char expected = TrialKey(course, step);
+    if (c == expected)
+        return {step == kEnterStep ? Kind::Done : Kind::NextStep, expected};
+    return {c + 32 == expected && !course.bCapsWarned ? Kind::CapsLock : Kind::Refused, expected};
 }
 
 void DrawTrialPage(Tutor& tutor, int block)
@@ -71,45 +81,16 @@ void DrawTrialPage(Tutor& tutor, int block)
     course.nLine = static_cast<int16_t>(step <= kEnterStep ? kPromptRow : kEnterRow);
 }
 
-bool TypeTrialKey(Tutor& tutor, unsigned char c)
+void DrawNextTrialStep(Tutor& tutor)
 {
     CourseState& course = tutor.course;
     const int step = course.nExLine;
-    if (step < 0 || step >= kTrialSteps) {
-        tutor.speaker.Beep();
-        return false;
-    }
-    const unsigned char expected = TrialKey(tutor, step);
-    if (c != expected) {
-        if (c + 32 == expected && !course.bCapsWarned) {
-            tutor.dialogs.ShowMessage(
-                {"The 'CAPS LOCK' key may be down. 'CAPS LOCK' should be up in the early Lessons.",
-                 "Caps Lock Warning", BoxIcon::Information});
-            course.bCapsWarned = 1;
-        } else {
-            tutor.speaker.Beep();
-        }
-        DrawHomeHand(tutor);
-        DrawHandAtKey(tutor, expected);
-        return false;
-    }
-    if (step == kEnterStep) {
-        DrawHomeHand(tutor);
-        DrawHandAtKey(tutor, kEnter);
-        WaitMs(tutor, 150);
-        DrawHomeHand(tutor);
-        return true;
-    }
     course.nLine = kPromptRow;
     if (step == kEnterStep - 1) {
         ClearRow(tutor, 3);
         ClearRow(tutor, 4);
     }
     ClearRow(tutor, kPromptRow);
-    DrawHomeHand(tutor);
     DrawPrompt(tutor, pages::TrialBlock(), step + 1);
-    if (step + 1 < kEnterStep)
-        DrawHandAtKey(tutor, TrialKey(tutor, step + 1));
     ++course.nExLine;
-    return false;
 }

@@ -145,7 +145,7 @@ void ShowStatistics(const Tutor& tutor, QWidget* parent)
 
 void ShowContents(const Tutor& tutor, QWidget* parent)
 {
-    const bool left = tutor.course.bLeftHand != 0;
+    const bool left = tutor.course.bLeftHand;
     const ContentsPage* pages = kContents[left ? 0 : 1];
     int shown = 0;
     while (ShowContentsPage(pages[shown], left, parent) == kOnward)

@@ -35,7 +35,7 @@ void SetKeyRects(Tutor& tutor)
 
 bool LoadHandGraphic(Tutor& tutor, int index, std::string& name)
 {
-    const bool left = tutor.course.bLeftHand != 0;
+    const bool left = tutor.course.bLeftHand;
     name = (left ? "l" : "r") + cp1252::FromUtf8(keys::kTable[index].suffix);
     if (index == keys::kNoKey)
         return true;
@@ -46,7 +46,7 @@ bool LoadHandGraphic(Tutor& tutor, int index, std::string& name)
 void SetHandOffsets(Tutor& tutor)
 {
     DisplayState& display = tutor.display;
-    const bool left = tutor.course.bLeftHand != 0;
+    const bool left = tutor.course.bLeftHand;
     for (int i = 0; i < keys::kCount; ++i)
         display.ptHandOffset[i] = left ? keys::kTable[i].left.offset : keys::kTable[i].right.offset;
     const Point home = display.ptHandOffset[keys::kHome];

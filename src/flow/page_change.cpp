@@ -26,7 +26,7 @@ void Apply(Tutor& tutor, const PageMove& move)
         course.nCharPos = 0;
     }
     if (move.shade != PageMove::kKeepShade)
-        course.bHomeShaded = move.shade;
+        course.bHomeShaded = move.shade != 0;
     switch (move.then) {
     case PageMove::Then::Nothing:
         break;
@@ -37,7 +37,7 @@ void Apply(Tutor& tutor, const PageMove& move)
         DrawGuides(tutor);
         break;
     case PageMove::Then::HandOnTrialKey:
-        DrawHandAtKey(tutor, TrialKey(tutor, 0));
+        DrawHandAtKey(tutor, TrialKey(tutor.course, 0));
         break;
     }
 }
@@ -106,7 +106,7 @@ void DrawPageHand(Tutor& tutor)
         break;
     case pages::HandShown::OnKey:
         if (course.nExLine >= 0 && course.nExLine < kTrialSteps - 1)
-            DrawHandAtKey(tutor, TrialKey(tutor, course.nExLine));
+            DrawHandAtKey(tutor, TrialKey(tutor.course, course.nExLine));
         else if (course.nExLine == kTrialSteps - 1)
             DrawHomeHand(tutor);
         break;

@@ -8,13 +8,14 @@
 #include "display/banner.h"
 #include "display/hand.h"
 #include "display/marks.h"
+#include "sound/dictation.h"
 #include "tutor.h"
 
 namespace {
 
 void RunDemo(Tutor& tutor, const pages::PageRecord& page)
 {
-    const bool shaded = tutor.course.bHomeShaded != 0;
+    const bool shaded = tutor.course.bHomeShaded;
     const auto key = [&](std::size_t i) {
         return i < page.keys.size() ? static_cast<unsigned char>(page.keys[i]) : static_cast<unsigned char>(0);
     };
@@ -50,7 +51,7 @@ void DrawInstructionPage(Tutor& tutor)
     if (!page)
         return;
     if (page->exerciseFlag != pages::kKeepFlag)
-        course.bExercisePage = page->exerciseFlag;
+        course.bExercisePage = page->exerciseFlag != 0;
     if (page->kind == pages::Kind::TrialStart)
         course.nExLine = 0;
     RunDemo(tutor, *page);
@@ -63,10 +64,12 @@ void DrawInstructionPage(Tutor& tutor)
     if (page->kind == pages::Kind::KeyTrial) {
         DrawTrialPage(tutor, page->block);
     } else if (page->kind == pages::Kind::Exercise) {
-        const ExerciseSet set = ExerciseSetFor(course.nLesson, course.bLeftHand != 0);
+        const ExerciseSet set = ExerciseSetFor(course.nLesson, course.bLeftHand);
         course.nExBase = set.base;
         course.nExLines = set.lines;
         course.nLine = page->exerciseRow;
         DrawExerciseLine(tutor);
+        if (Dictating(course))
+            AnnounceFromCaret(tutor);
     }
 }

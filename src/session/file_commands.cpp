@@ -92,7 +92,7 @@ void FileOpen(Tutor& tutor)
     const std::string path = tutor.dialogs.ChooseFileToOpen();
     if (path.empty())
         return;
-    const bool wasLeft = tutor.course.bLeftHand != 0;
+    const bool wasLeft = tutor.course.bLeftHand;
     const int fontSize = tutor.course.nFontSize;
     Rect window;
     if (!NamingFile(tutor, path, [&] { return ReadSessionFile(tutor, path, window); }))
@@ -104,7 +104,7 @@ void FileOpen(Tutor& tutor)
     tutor.view.PlaceWindow(window);
     tutor.view.InvalidateClient();
     DrawKeyboard(tutor);
-    const bool left = tutor.course.bLeftHand != 0;
+    const bool left = tutor.course.bLeftHand;
     if (left != wasLeft) {
         ChangeHand(tutor);
         tutor.view.ShowHand(left);

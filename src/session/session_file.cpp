@@ -183,7 +183,7 @@ bool ReadSessionFile(Tutor& tutor, const std::string& path, Rect& window, bool o
         return false;
     }
     CourseState& course = tutor.course;
-    course.bLeftHand = record.hand == 0 ? 1 : 0;
+    course.bLeftHand = record.hand == 0;
     course.nLesson = record.lesson;
     course.nFontSize = record.fontSize;
     course.nSoundStudio = record.soundStudio;

@@ -6,7 +6,7 @@
 
 struct SessionState {
     int16_t nSavedLesson = 0;    // the lesson last read from or written to a session file
-    int32_t bSaveCancelled = 0;  // the save prompt of Neu or Öffnen stopped the command
+    bool bSaveCancelled = false; // the save prompt of Neu or Öffnen stopped the command
     // The record last read or written (a fresh start holds the starting settings): the
     // session is unsaved while the settings it would write now differ from it.
     SessionRecord savedRecord;

@@ -115,7 +115,7 @@ bool InputFilter::Commit(QInputMethodEvent& event)
     const QList<uint> text = event.commitString().toUcs4();
     if (text.isEmpty())
         return false;
-    if (tutor_.shell.bKeyLatch)
+    if (latched_)
         return true;
     // One key press gives at most one character, in the course and in the typing area.
     if (text.size() > 1) {
@@ -124,6 +124,7 @@ bool InputFilter::Commit(QInputMethodEvent& event)
     }
     const int byte = cp1252::ByteOf(text.front());
     if (byte > 0) {
+        latched_ = true;
         OnCharacter(tutor_, static_cast<unsigned char>(byte));
         typedKey_ = {};   // the key that composed it is not known
     }
@@ -145,12 +146,12 @@ bool InputFilter::KeyPress(const QKeyEvent& event)
     const int ch = CharacterOf(event);
     if (ch < 0)
         return false;
-    if (event.isAutoRepeat() || tutor_.shell.bKeyLatch)
+    if (event.isAutoRepeat() || latched_)
         return true;
-    if (releasedAt_ != 0 && event.nativeScanCode() == releasedScanCode_ && event.timestamp() == releasedAt_) {
-        tutor_.shell.bKeyLatch = 1;   // a held key reported as let go and pressed again
+    latched_ = true;
+    // A held key reported as let go and pressed again only latches.
+    if (releasedAt_ != 0 && event.nativeScanCode() == releasedScanCode_ && event.timestamp() == releasedAt_)
         return true;
-    }
     OnCharacter(tutor_, static_cast<unsigned char>(ch));
     typedKey_ = {event.key(), event.nativeScanCode()};
     changed_();
@@ -159,7 +160,7 @@ bool InputFilter::KeyPress(const QKeyEvent& event)
 
 void InputFilter::ReleaseLatch()
 {
-    tutor_.shell.bKeyLatch = 0;
+    latched_ = false;
     typedKey_ = {};
 }
 
@@ -191,8 +192,9 @@ void InputFilter::KeyRelease(const QKeyEvent& event)
     // character always ends the latch, or the next key would be lost.
     if (event.isAutoRepeat() || (IsIgnoredRelease(event) && !typedKey_.ReleasedBy(event)))
         return;
-    const bool wasLatched = tutor_.shell.bKeyLatch != 0;
+    const bool wasLatched = latched_;
     OnKeyRelease(tutor_);
+    latched_ = false;
     typedKey_ = {};
     if (wasLatched && event.nativeScanCode() != 0) {
         releasedScanCode_ = event.nativeScanCode();

@@ -21,6 +21,8 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A typed character was handled and its key not yet let go: keys are not taken.
+    bool Latched() const { return latched_; }
 
 private:
     bool KeyPress(const QKeyEvent& event);
@@ -35,6 +37,8 @@ private:
     Tutor& tutor_;
     QWidget& mainWindow_;
     std::function<void()> changed_;   // what was drawn is to be shown
+    // Against auto-repeat: a typed character was handled; the next release ends it.
+    bool latched_ = false;
     // The key whose press typed the character that set the latch.
     struct TypedKey {
         int key = 0;

@@ -102,7 +102,7 @@ QAction* MainWindow::Action(int id) const
 bool MainWindow::Create()
 {
     ShowCaption(tutor_.shell.szFileName.empty() ? std::string() : tutor_.shell.szTitleName);
-    ShowHand(tutor_.course.bLeftHand != 0);
+    ShowHand(tutor_.course.bLeftHand);
     if (!CreateBitMaps(tutor_)) {
         Fatal();
         return false;
@@ -330,10 +330,10 @@ void MainWindow::OnCommand(int id)
 
 void MainWindow::SwitchHand(bool left)
 {
-    ShowHand(tutor_.course.bLeftHand != 0);
-    if ((tutor_.course.bLeftHand != 0) == left)
+    ShowHand(tutor_.course.bLeftHand);
+    if (tutor_.course.bLeftHand == left)
         return;
-    tutor_.course.bLeftHand = left ? 1 : 0;
+    tutor_.course.bLeftHand = left;
     if (!ChangeHand(tutor_)) {
         Fatal();
         QCoreApplication::exit(1);

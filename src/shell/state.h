@@ -12,8 +12,7 @@ struct ShellState {
     std::string szFileName;    // full path of the session file; empty: none
     std::string szTitleName;   // its name without folder as the file system holds it (not
                                // code page 1252), for the caption and the file messages
-    Rect rcWindow = kDefaultWindow;
-    int32_t bKeyLatch = 0;     // a typed character was handled; cleared by the next release
+    Rect rcWindow = kDefaultWindow;   // the outer window to start with: the session file's
     std::string szCaption;
     int idDemoTimer = 0;
 };

@@ -13,10 +13,10 @@ constexpr std::size_t kWhole = 5;     // a run longer than this is queued by its
 
 }  // namespace
 
-void FillSayQueue(Tutor& tutor, std::string_view line)
+void FillSayQueue(SoundState& sound, std::string_view line, int caret)
 {
-    auto& queue = tutor.sound.abSayWord;
-    const std::size_t p = static_cast<std::size_t>(std::max<int>(tutor.course.nCharPos, 0));
+    auto& queue = sound.abSayWord;
+    const std::size_t p = static_cast<std::size_t>(std::max(caret, 0));
     if (p >= line.size())
         return;
     std::size_t i = 1;
@@ -35,12 +35,12 @@ void FillSayQueue(Tutor& tutor, std::string_view line)
     }
 }
 
-void AdvanceSayQueue(Tutor& tutor)
+void AdvanceSayQueue(SoundState& sound, std::string_view line, int caret)
 {
-    auto& queue = tutor.sound.abSayWord;
+    auto& queue = sound.abSayWord;
     if (queue[0] < 2) {
-        FillSayQueue(tutor, tutor.course.szLine);
-        tutor.sound.bSayWordPending = 1;
+        FillSayQueue(sound, line, caret);
+        sound.bSayWordPending = true;
         return;
     }
     std::copy(queue.begin() + 2, queue.end(), queue.begin() + 1);
@@ -49,7 +49,7 @@ void AdvanceSayQueue(Tutor& tutor)
 
 void AnnounceFromCaret(Tutor& tutor)
 {
-    FillSayQueue(tutor, tutor.course.szLine);
+    FillSayQueue(tutor.sound, tutor.course.szLine, tutor.course.nCharPos);
     tutor.clock.SetTimer(kDictationTimer, tutor.course.nCharPos > 0 ? kReminderMs : kFirstAnnouncementMs);
 }
 

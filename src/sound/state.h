@@ -6,5 +6,5 @@
 // The dictation queue: what "Tasten ansagen" speaks next.
 struct SoundState {
     std::array<unsigned char, 9> abSayWord{};   // a count, then up to 8 characters
-    int32_t bSayWordPending = 0;                // refilled: to be spoken at the next key release
+    bool bSayWordPending = false;               // refilled: to be spoken at the next key release
 };

@@ -106,7 +106,7 @@ TEST_F(InputFilterTest, EachKeyPressGivesAtMostOneCharacter)
         Paint();
         keys();
         EXPECT_EQ(Outcome(), outcome);
-        EXPECT_EQ(tutor.shell.bKeyLatch, 0) << outcome;
+        EXPECT_FALSE(filter.Latched()) << outcome;
     }
 }
 

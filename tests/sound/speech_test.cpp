@@ -76,8 +76,7 @@ TEST_F(SoundTest, TheDictationQueueTakesAWordOrHalfARunAndEnterAtTheEnd)
              {"jj hh gg ff", 0, "jj "}, {"jj hh gg ff", 3, "hh "}, {"jj hh gg ff", 9, "ff\r"},
              {"Mitternacht.", 0, "Mitt"}, {"Kaffee", 0, "Kaf"}, {"Tee, bitte", 5, "bitte\r"},
              {"ja", 0, "ja\r"}, {"ja", 1, "a\r"}, {"ja", 2, "a\r"}}) {
-        tutor.course.nCharPos = caret;
-        FillSayQueue(tutor, line);
+        FillSayQueue(tutor.sound, line, caret);
         EXPECT_EQ(Queue(), queue) << line << " from " << caret;
     }
 }
