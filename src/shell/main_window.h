@@ -7,7 +7,6 @@
 #include <QMainWindow>
 #include <QMargins>
 
-#include <map>
 #include <string>
 
 class QAction;
@@ -52,9 +51,7 @@ public:
     void FlushScreen();
     // Shows what the course drew since the last paint.
     void ShowChanges();
-    void OnCommand(int id);
     ::TypingArea& TypingArea() { return *edit_; }
-    QAction* Action(int id) const;
     // Takes the text font of the current font size, for the page and the typing area, and
     // keeps the window at least the smallest size for it (Qt grows a smaller window).
     void SetFontForSize();
@@ -79,7 +76,8 @@ private:
     Tutor& tutor_;
     ClientArea* client_;
     ::TypingArea* edit_;
-    std::map<int, QAction*> actions_;
+    QAction* leftHand_ = nullptr;    // the menu items with a check mark
+    QAction* rightHand_ = nullptr;
     dialogs::Printing printing_{this};
     Rect placement_;          // the outer window Place() asked for
     QMargins placedFrame_;    // the frame it was applied with
