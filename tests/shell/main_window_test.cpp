@@ -1,5 +1,4 @@
 #include "shell/main_window.h"
-#include "shell/qt_host.h"
 #include "support/tutor_fixture.h"
 
 #include <QAction>
@@ -17,15 +16,13 @@ QAction* MenuItem(const MainWindow& window, const QString& text)
     return nullptr;
 }
 
+class MainWindowTest : public TutorTest {};
+
 // A session of the right hand checks Rechte Hand; the menu switches the hand and its check.
-TEST(MainWindow, TheHandFollowsTheSessionAndTheMenu)
+TEST_F(MainWindowTest, TheHandFollowsTheSessionAndTheMenu)
 {
-    Resources resources;
-    QtHost host(resources);
-    Tutor tutor(host, resources);
     tutor.course.bLeftHand = 0;
     MainWindow window(tutor);
-    host.Attach(&window);
     ASSERT_TRUE(window.Create());
     for (const bool left : {false, true, true, false}) {
         MenuItem(window, left ? "Linke Hand" : "Rechte Hand")->trigger();
@@ -35,15 +32,9 @@ TEST(MainWindow, TheHandFollowsTheSessionAndTheMenu)
     }
 }
 
-}  // namespace
-
-namespace {
-
-class MissingPictureTest : public TutorTest {};
-
 // A hand whose pictures are missing ends the program with the fatal message: at start, and
 // when the learner switches to it.
-TEST_F(MissingPictureTest, AHandWithoutItsPicturesEndsTheProgram)
+TEST_F(MainWindowTest, AHandWithoutItsPicturesEndsTheProgram)
 {
     for (const char* missing : {"lhome.png", "rhome.png"}) {
         host.messages.clear();
