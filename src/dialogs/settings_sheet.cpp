@@ -6,11 +6,14 @@
 #include "tutor.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
+#include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <optional>
+#include <vector>
 
 namespace dialogs {
 namespace {
@@ -51,21 +54,16 @@ constexpr Control kErrorToneControls[] = {
 struct PageLayout {
     const char* title;
     std::span<const Control> controls;
-    int firstChoice, lastChoice;
+    int32_t CourseState::*setting;
+    bool (*apply)(Tutor& tutor, int value);   // false when the choice is refused
+    int switchedOn;   // the choice the check box turns on when there was none
 };
 constexpr PageLayout kPageLayouts[] = {
-    {"Schriftgröße ändern", kFontSizeControls, kFontStandard, kFontLargest},
-    {"Tonstudio", kSoundStudioControls, kSoundSpeakKeys, kSoundDictation},
-    {"Fehlertöne", kErrorToneControls, kFirstErrorTone, kLastErrorTone},
+    {"Schriftgröße ändern", kFontSizeControls, &CourseState::nFontSize,
+     [](Tutor& tutor, int value) { return ApplyFontSizeChoice(tutor, value) != FontChoice::TooBig; }, 0},
+    {"Tonstudio", kSoundStudioControls, &CourseState::nSoundStudio, ApplySoundStudioChoice, kSoundDictation},
+    {"Fehlertöne", kErrorToneControls, &CourseState::nErrorTone, ApplyErrorToneChoice, kFirstErrorTone},
 };
-
-QWidget* MakePage(const PageLayout& layout)
-{
-    auto* page = new QWidget;
-    Populate(*page, layout.controls, [](int) {});
-    page->setMinimumSize(ToPixels(0, 0, 190, 136).size());
-    return page;
-}
 
 }  // namespace
 
@@ -74,39 +72,43 @@ SettingsSheet::SettingsSheet(Tutor& tutor, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Persönliche Einstellungen Tastora"));
     UseDialogLook(*this);
-    for (const PageLayout& layout : kPageLayouts) {
-        QWidget* page = MakePage(layout);
-        pages_->addTab(page, QString::fromUtf8(layout.title));
-        for (int id = layout.firstChoice; id <= layout.lastChoice; ++id) {
-            if (QAbstractButton* choice = page->findChild<QAbstractButton*>(QString::number(id)))
-                choice->setAutoExclusive(false);   // the page checks its choice itself
+    for (int page = 0; page < kPageCount; ++page) {
+        const PageLayout& layout = kPageLayouts[page];
+        auto* widget = new QWidget;
+        const std::vector<QWidget*> made = Populate(*widget, layout.controls, [](int) {});
+        widget->setMinimumSize(ToPixels(0, 0, 190, 136).size());
+        pages_->addTab(widget, QString::fromUtf8(layout.title));
+        choices_[page] = new QButtonGroup(widget);
+        choices_[page]->setExclusive(false);   // the page checks its choice itself
+        for (std::size_t i = 0; i < made.size(); ++i) {
+            auto* button = qobject_cast<QAbstractButton*>(made[i]);
+            if (layout.controls[i].kind == Kind::Radio)
+                choices_[page]->addButton(button, layout.controls[i].id);
+            else if (layout.controls[i].kind == Kind::Check)
+                switches_[page] = button;
         }
     }
     for (int page : {kFontPage, kSoundPage}) {
-        for (int id = kPageLayouts[page].firstChoice; id <= kPageLayouts[page].lastChoice; ++id) {
-            connect(Choice(page, id), &QAbstractButton::clicked, this, [this, page, id] {
-                edit_[page] = id;
-                Show(page, id, true);
-                Changed();
-            });
-        }
-    }
-    for (int id = kFirstErrorTone; id <= kLastErrorTone; ++id) {
-        connect(Choice(kTonePage, id), &QAbstractButton::clicked, this, [this, id] {
-            Show(kTonePage, id, true);
-            if (id != edit_[kTonePage]) {
-                edit_[kTonePage] = id;
-                PlayErrorTone(tutor_, id + ::kErrorTones);   // a preview; it does not enable Übernehmen
-            }
+        connect(choices_[page], &QButtonGroup::idClicked, this, [this, page](int value) {
+            edit_[page] = value;
+            Show(page, value, true);
+            Changed();
         });
     }
+    connect(choices_[kTonePage], &QButtonGroup::idClicked, this, [this](int value) {
+        Show(kTonePage, value, true);
+        if (value != edit_[kTonePage]) {
+            edit_[kTonePage] = value;
+            PlayErrorTone(tutor_, value + ::kErrorTones);   // a preview; it does not enable Übernehmen
+        }
+    });
     for (int page : {kSoundPage, kTonePage}) {
-        connect(Choice(page, kSwitch), &QAbstractButton::clicked, this, [this, page](bool on) {
+        connect(switches_[page], &QAbstractButton::clicked, this, [this, page](bool on) {
             int& edit = edit_[page];
             if (!on)
                 edit = 0;
             else if (edit == 0)
-                edit = page == kSoundPage ? int{kSoundDictation} : int{kFirstErrorTone};
+                edit = kPageLayouts[page].switchedOn;
             Show(page, edit, on);
             Changed();
         });
@@ -135,20 +137,14 @@ SettingsSheet::SettingsSheet(Tutor& tutor, QWidget* parent)
     Load(kFontPage);
 }
 
-QAbstractButton* SettingsSheet::Choice(int page, int id) const
+void SettingsSheet::Show(int page, int value, bool enabled)
 {
-    return pages_->widget(page)->findChild<QAbstractButton*>(QString::number(id));
-}
-
-void SettingsSheet::Show(int page, int id, bool enabled)
-{
-    const PageLayout& layout = kPageLayouts[page];
-    for (int choice = layout.firstChoice; choice <= layout.lastChoice; ++choice) {
-        Choice(page, choice)->setChecked(choice == id);
-        Choice(page, choice)->setEnabled(enabled);
+    for (QAbstractButton* choice : choices_[page]->buttons()) {
+        choice->setChecked(choices_[page]->id(choice) == value);
+        choice->setEnabled(enabled);
     }
-    if (QAbstractButton* on = Choice(page, kSwitch))
-        on->setChecked(enabled);
+    if (switches_[page])
+        switches_[page]->setChecked(enabled);
 }
 
 void SettingsSheet::Load(int page)
@@ -156,10 +152,9 @@ void SettingsSheet::Load(int page)
     if (page < 0 || page >= kPageCount || shown_[page])
         return;
     shown_[page] = true;
-    const CourseState& course = tutor_.course;
-    const int value = page == kFontPage ? course.nFontSize : page == kSoundPage ? course.nSoundStudio : course.nErrorTone;
+    const int value = tutor_.course.*kPageLayouts[page].setting;
     edit_[page] = value;
-    Show(page, value, page == kFontPage || value != 0);
+    Show(page, value, !switches_[page] || value != 0);
 }
 
 void SettingsSheet::Changed()
@@ -169,20 +164,21 @@ void SettingsSheet::Changed()
 
 bool SettingsSheet::Apply()
 {
-    int refused = -1;
-    const auto apply = [&](int page, bool applied) {
-        if (!applied && refused < 0)
+    std::optional<int> refused;
+    for (int page = 0; page < kPageCount; ++page) {
+        if (shown_[page] && !kPageLayouts[page].apply(tutor_, edit_[page]) && !refused)
             refused = page;
-    };
-    if (shown_[kFontPage])
-        apply(kFontPage, ApplyFontSizeChoice(tutor_, edit_[kFontPage]) != FontChoice::TooBig);
-    if (shown_[kSoundPage])
-        apply(kSoundPage, ApplySoundStudioChoice(tutor_, edit_[kSoundPage]));
-    if (shown_[kTonePage])
-        apply(kTonePage, ApplyErrorToneChoice(tutor_, edit_[kTonePage]));
-    if (refused >= 0)
-        pages_->setCurrentIndex(refused);   // its warning has been shown; the choice waits there
-    return refused < 0;
+    }
+    if (refused)
+        pages_->setCurrentIndex(*refused);   // its warning has been shown; the choice waits there
+    return !refused;
+}
+
+void ShowSettingsSheet(Tutor& tutor, QWidget* parent)
+{
+    SettingsSheet sheet(tutor, parent);
+    CenterDialog(sheet);
+    sheet.exec();
 }
 
 }  // namespace dialogs

@@ -5,6 +5,7 @@
 #include <array>
 
 class QAbstractButton;
+class QButtonGroup;
 class QPushButton;
 class QTabWidget;
 struct Tutor;
@@ -29,15 +30,19 @@ private:
     // Applies the pages shown; false when a page was refused.
     bool Apply();
     void Changed();
-    QAbstractButton* Choice(int page, int id) const;
-    // Checks the choice `id` on a page, or none for 0, and enables the choices or not.
-    void Show(int page, int id, bool enabled);
+    // Checks the choice `value` on a page, or none for 0, and enables the choices or not.
+    void Show(int page, int value, bool enabled);
 
     Tutor& tutor_;
     QTabWidget* pages_;
     QPushButton* apply_;
+    std::array<QButtonGroup*, kPageCount> choices_{};      // a page's radio buttons, by their value
+    std::array<QAbstractButton*, kPageCount> switches_{};  // the check box that switches them on, if any
     std::array<bool, kPageCount> shown_{};
     std::array<int, kPageCount> edit_{};   // nFontSizeEdit, nSoundStudioEdit, nErrorToneEdit
 };
+
+// Runs the sheet, centred on the screen, until it closes.
+void ShowSettingsSheet(Tutor& tutor, QWidget* parent);
 
 }  // namespace dialogs

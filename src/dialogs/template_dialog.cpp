@@ -89,10 +89,13 @@ QWidget* Make(const Control& control, QWidget& dialog, const std::function<void(
 
 }  // namespace
 
-void Populate(QWidget& parent, std::span<const Control> controls, const std::function<void(int)>& pressed)
+std::vector<QWidget*> Populate(QWidget& parent, std::span<const Control> controls,
+                               const std::function<void(int)>& pressed)
 {
+    std::vector<QWidget*> made;
     for (const Control& control : controls)
-        Make(control, parent, pressed);
+        made.push_back(Make(control, parent, pressed));
+    return made;
 }
 
 TemplateDialog::TemplateDialog(const Template& layout, bool escapeCloses, QWidget* parent)

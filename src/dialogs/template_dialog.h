@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <span>
+#include <vector>
 
 // A dialog laid out from a template: its controls' places and sizes in dialog units of the
 // dialog font (Liberation Sans Bold 12 points, the metric twin of Arial Bold), as the
@@ -57,8 +58,10 @@ private:
     int pressed_ = kCancel;
 };
 
-// Lays the controls out on a widget; `pressed` hears the id of a push button clicked.
-void Populate(QWidget& parent, std::span<const Control> controls, const std::function<void(int)>& pressed);
+// Lays the controls out on a widget; `pressed` hears the id of a push button clicked. The
+// widgets made, one for each control, in order.
+std::vector<QWidget*> Populate(QWidget& parent, std::span<const Control> controls,
+                               const std::function<void(int)>& pressed);
 
 // Centres a dialog on the screen.
 void CenterDialog(QDialog& dialog);

@@ -4,7 +4,6 @@
 #include "dialogs/lesson_dialogs.h"
 #include "dialogs/notices.h"
 #include "dialogs/settings_sheet.h"
-#include "dialogs/template_dialog.h"
 #include "display/bitmaps.h"
 #include "display/hand.h"
 #include "display/keymap.h"
@@ -17,7 +16,6 @@
 #include "report/line_report.h"
 #include "session/file_commands.h"
 #include "shell/fonts.h"
-#include "shell/menu.h"
 #include "shell/typing_area.h"
 #include "tutor.h"
 
@@ -29,6 +27,8 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
+
+#include <functional>
 
 ClientArea::ClientArea(Tutor& tutor, QWidget* parent) : QWidget(parent), tutor_(tutor)
 {
@@ -72,31 +72,66 @@ MainWindow::MainWindow(Speaker& speaker, Clock& clock, Dialogs& dialogs, const R
     BuildMenu();
 }
 
+// Each row of the menu carries its command; a row with a popup title starts that popup, a row
+// without text is a separator. Every command ends by showing what it drew.
 void MainWindow::BuildMenu()
 {
+    struct Row {
+        const char* popup;
+        const char* text;
+        std::function<void()> run;
+        QAction** checkMark = nullptr;   // an item with a check mark: where its action is kept
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"&Datei",      "&Neu...",              [this] { FileNew(tutor_); }},
+        {nullptr,       "&Öffnen...",           [this] { FileOpen(tutor_); }},
+        {nullptr,       "&Speichern",           [this] { FileSave(tutor_); }},
+        {nullptr,       "Speichern &Unter...",  [this] { FileSaveAs(tutor_); }},
+        {},
+        {nullptr,       "Seite Einrichten...",  [this] { printing_.Setup(); }},
+        {nullptr,       "&Drucken...",          [this] { printing_.PrintTypedText(edit_->toPlainText()); }},
+        {},
+        {nullptr,       "&Beenden",             [this] { close(); }},
+        {"&Bearbeiten", "Ausschneiden\tCtrl+X", [this] { edit_->cut(); }},
+        {nullptr,       "&Kopieren\tCtrl+C",    [this] { edit_->copy(); }},
+        {nullptr,       "&Einfügen\tCtrl+V",    [this] { edit_->paste(); }},
+        {nullptr,       "Löschen\tDel",         [this] { edit_->textCursor().removeSelectedText(); }},
+        {"&Lehrgang",   "Inhaltsverzeichnis",   [this] { dialogs::ShowContents(tutor_, this); }},
+        {},
+        {nullptr,       "Linke Hand",           [this] { SwitchHand(true); }, &leftHand_},
+        {nullptr,       "Rechte Hand",          [this] { SwitchHand(false); }, &rightHand_},
+        {nullptr,       "Einstellungen...",     [this] { dialogs::ShowSettingsSheet(tutor_, this); }},
+        {},
+        {nullptr,       "Start Übung 1",        [this] { StartLesson1(); }},
+        {nullptr,       "&Geh Zu Übung...",     [this] { dialogs::ShowGoTo(tutor_, this); }},
+        {nullptr,       "&Erfolgskontrolle",    [this] { dialogs::ShowStatistics(tutor_, this); }},
+        {nullptr,       "&Xaver",               [this] { WriteLineReport(tutor_); }},
+        {},
+        {nullptr,       "Info über Tastora",    [this] { dialogs::ShowAbout(this); }},
+    };
+    // clang-format on
     QMenu* popup = nullptr;
-    for (const menu::Item& item : menu::kItems) {
-        if (item.popup) {
-            popup = menuBar()->addMenu(QString::fromUtf8(item.popup));
+    for (const Row& row : rows) {
+        if (row.popup) {
+            popup = menuBar()->addMenu(QString::fromUtf8(row.popup));
             connect(popup, &QMenu::aboutToShow, this, [this] { OnMenuOpened(tutor_); });
         }
-        if (item.id == 0) {
+        if (!row.text) {
             popup->addSeparator();
             continue;
         }
-        QAction* action = popup->addAction(QString::fromUtf8(item.text));
-        connect(action, &QAction::triggered, this, [this, id = item.id] { OnCommand(id); });
-        actions_[item.id] = action;
+        QAction* action = popup->addAction(QString::fromUtf8(row.text));
+        connect(action, &QAction::triggered, this, [this, run = row.run] {
+            run();
+            ShowChanges();
+        });
+        if (row.checkMark) {
+            action->setCheckable(true);
+            *row.checkMark = action;
+        }
     }
-    for (int id : {menu::kLeftHand, menu::kRightHand})
-        actions_[id]->setCheckable(true);
-    actions_[menu::kLeftHand]->setChecked(true);
-}
-
-QAction* MainWindow::Action(int id) const
-{
-    const auto it = actions_.find(id);
-    return it == actions_.end() ? nullptr : it->second;
+    ShowHand(true);
 }
 
 bool MainWindow::Create()
@@ -126,8 +161,8 @@ void MainWindow::ShowCaption(const std::string& fileName)
 
 void MainWindow::ShowHand(bool left)
 {
-    actions_[menu::kLeftHand]->setChecked(left);
-    actions_[menu::kRightHand]->setChecked(!left);
+    leftHand_->setChecked(left);
+    rightHand_->setChecked(!left);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -256,76 +291,6 @@ void MainWindow::FlushScreen()
 void MainWindow::ShowChanges()
 {
     client_->update(tutor_.screen.TakeChanged());
-}
-
-void MainWindow::OnCommand(int id)
-{
-    switch (id) {
-    case menu::kNew:
-        FileNew(tutor_);
-        break;
-    case menu::kOpen:
-        FileOpen(tutor_);
-        break;
-    case menu::kSave:
-        FileSave(tutor_);
-        break;
-    case menu::kSaveAs:
-        FileSaveAs(tutor_);
-        break;
-    case menu::kPageSetup:
-        printing_.Setup();
-        break;
-    case menu::kPrint:
-        printing_.PrintTypedText(edit_->toPlainText());
-        break;
-    case menu::kExit:
-        close();
-        break;
-    case menu::kCut:
-        edit_->cut();
-        break;
-    case menu::kCopy:
-        edit_->copy();
-        break;
-    case menu::kPaste:
-        edit_->paste();
-        break;
-    case menu::kClear:
-        edit_->textCursor().removeSelectedText();
-        break;
-    case menu::kLeftHand:
-    case menu::kRightHand:
-        SwitchHand(id == menu::kLeftHand);
-        break;
-    case menu::kStartLesson1:
-        StartLesson1();
-        break;
-    case menu::kLineReport:
-        WriteLineReport(tutor_);
-        break;
-    case menu::kContents:
-        dialogs::ShowContents(tutor_, this);
-        break;
-    case menu::kGoToLesson:
-        dialogs::ShowGoTo(tutor_, this);
-        break;
-    case menu::kStatistics:
-        dialogs::ShowStatistics(tutor_, this);
-        break;
-    case menu::kAbout:
-        dialogs::ShowAbout(this);
-        break;
-    case menu::kSettings: {
-        dialogs::SettingsSheet sheet(tutor_, this);
-        dialogs::CenterDialog(sheet);
-        sheet.exec();
-        break;
-    }
-    default:
-        break;
-    }
-    ShowChanges();
 }
 
 void MainWindow::SwitchHand(bool left)

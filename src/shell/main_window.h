@@ -8,7 +8,6 @@
 #include <QMainWindow>
 #include <QMargins>
 
-#include <map>
 #include <string>
 
 class QAction;
@@ -42,9 +41,7 @@ public:
     void Place();
     // Shows what the course drew since the last paint.
     void ShowChanges();
-    void OnCommand(int id);
     ::TypingArea& TypingArea() { return *edit_; }
-    QAction* Action(int id) const;
 
     // The view: PlaceWindow fits the rectangle onto the screen; WindowRect is in screen
     // coordinates, as a session file holds it; the caption reads "Tastora", or "Tastora -- "
@@ -82,7 +79,8 @@ private:
     ::Tutor tutor_;
     ClientArea* client_;
     ::TypingArea* edit_;
-    std::map<int, QAction*> actions_;
+    QAction* leftHand_ = nullptr;    // the menu items with a check mark
+    QAction* rightHand_ = nullptr;
     dialogs::Printing printing_{this};
     Rect placement_;          // the outer window Place() asked for
     QMargins placedFrame_;    // the frame it was applied with

@@ -1,39 +1,41 @@
 #include "shell/main_window.h"
-#include "shell/menu.h"
 #include "support/tutor_fixture.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QMenuBar>
 #include <QTimer>
 
 namespace {
 
-// A session of the right hand checks Rechte Hand; the menu switches the hand and its check.
-TEST(MainWindow, TheHandFollowsTheSessionAndTheMenu)
+QAction* MenuItem(const MainWindow& window, const QString& text)
 {
-    Resources resources;
-    FakeHost host;
+    for (QAction* action : window.menuBar()->findChildren<QAction*>())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
+class MainWindowTest : public TutorTest {};
+
+// A session of the right hand checks Rechte Hand; the menu switches the hand and its check.
+TEST_F(MainWindowTest, TheHandFollowsTheSessionAndTheMenu)
+{
     MainWindow window(host, host, host, resources);
-    Tutor& tutor = window.Tutor();
-    tutor.course.bLeftHand = 0;
+    CourseState& course = window.Tutor().course;
+    course.bLeftHand = false;
     ASSERT_TRUE(window.Create());
-    for (int hand : {menu::kRightHand, menu::kLeftHand, menu::kLeftHand, menu::kRightHand}) {
-        window.OnCommand(hand);
-        EXPECT_EQ(tutor.course.bLeftHand, hand == menu::kLeftHand);
-        EXPECT_EQ(window.Action(menu::kLeftHand)->isChecked(), hand == menu::kLeftHand);
-        EXPECT_EQ(window.Action(menu::kRightHand)->isChecked(), hand == menu::kRightHand);
+    for (const bool left : {false, true, true, false}) {
+        MenuItem(window, left ? "Linke Hand" : "Rechte Hand")->trigger();
+        EXPECT_EQ(course.bLeftHand, left);
+        EXPECT_EQ(MenuItem(window, "Linke Hand")->isChecked(), left);
+        EXPECT_EQ(MenuItem(window, "Rechte Hand")->isChecked(), !left);
     }
 }
 
-}  // namespace
-
-namespace {
-
-class MissingPictureTest : public TutorTest {};
-
 // A hand whose pictures are missing ends the program with the fatal message: at start, and
 // when the learner switches to it.
-TEST_F(MissingPictureTest, AHandWithoutItsPicturesEndsTheProgram)
+TEST_F(MainWindowTest, AHandWithoutItsPicturesEndsTheProgram)
 {
     for (const char* missing : {"lhome.png", "rhome.png"}) {
         host.messages.clear();
@@ -42,7 +44,7 @@ TEST_F(MissingPictureTest, AHandWithoutItsPicturesEndsTheProgram)
         const bool atStart = missing[0] == 'l';
         EXPECT_EQ(window.Create(), !atStart) << missing;
         if (!atStart) {
-            QTimer::singleShot(0, &window, [&window] { window.OnCommand(menu::kRightHand); });
+            QTimer::singleShot(0, &window, [&window] { MenuItem(window, "Rechte Hand")->trigger(); });
             QTimer::singleShot(10000, &window, [] { QCoreApplication::exit(99); });   // never waits for ever
             EXPECT_EQ(QCoreApplication::exec(), 1);
         }
