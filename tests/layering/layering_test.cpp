@@ -15,7 +15,7 @@ TEST(Layering, NoFolderIncludesALayerAboveIt)
 {
     const std::map<std::string, int> layers{{"platform", 0}, {"display", 1}, {"sound", 2}, {"course", 3},
                                             {"pages", 4},    {"flow", 5},    {"session", 6}, {"report", 6},
-                                            {"dialogs", 7},  {"shell", 8}};
+                                            {"dialogs", 7},  {"history", 7}, {"shell", 8}};
     const std::filesystem::path src = std::filesystem::path(TASTORA_SOURCE_DIR) / "src";
     const std::regex include(R"(^\s*#\s*include\s+"([a-z_]+)/([a-z_]+\.h)\")");
     int files = 0;
