@@ -37,6 +37,7 @@ struct Tutor {
     SessionState session;
     SoundState sound;
     DemoState demo;
+    TypingStats stats;
     ShellState shell;
 
     Speaker& speaker;

@@ -4,6 +4,8 @@
 #include "platform/geometry.h"
 
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
 
 // Sound-studio choices.
@@ -70,4 +72,37 @@ struct TextLayout {
     int32_t xText = 0;
     int32_t yText = 0;
     int16_t cyLine = 20;
+};
+
+// Speed, errors and errors per key of the learner's typing, beside the course's own count.
+
+// Keystrokes, errors and typing time of a stretch of typing.
+struct Tally {
+    int keystrokes = 0;    // counted keys (Backspace and Enter aside)
+    int errors = 0;
+    int64_t typingMs = 0;  // from the first key to the last, each pause cut to kLongestPauseMs
+    Tally& operator+=(const Tally& other);
+};
+
+// One character the course asked for.
+struct KeyTally {
+    int strikes = 0;                        // keys typed where it was asked for
+    int errors = 0;                         // of these, wrong ones
+    std::map<unsigned char, int> instead;   // the wrong characters typed, with how often
+    int64_t correctMs = 0;                  // time from the previous key, summed over right strikes
+    int timedStrikes = 0;                   // right strikes that had a previous key in the line
+};
+
+// The typing statistics of a run of the program.
+struct TypingStats {
+    // The line being typed, and where it is.
+    Tally line;
+    std::map<unsigned char, KeyTally> keys;
+    int64_t lastKeyMs = -1;   // -1: no key of the line yet
+    bool leftHand = true;
+    int lesson = -1;          // -1: none yet
+    int exLine = -1;
+    // The finished lines of that lesson and hand, and the last finished line.
+    Tally lessonSoFar;
+    std::optional<Tally> lastLine;
 };

@@ -96,7 +96,7 @@ bool CarryOut(Tutor& tutor, const TrialOutcome& outcome)
 
 }  // namespace
 
-void OnCharacter(Tutor& tutor, unsigned char ch)
+TypedKey OnCharacter(Tutor& tutor, unsigned char ch)
 {
     CourseState& course = tutor.course;
     const pages::PageRecord* page = pages::CurrentPage(course);
@@ -108,8 +108,9 @@ void OnCharacter(Tutor& tutor, unsigned char ch)
     course.bHomeShaded = false;
     if (course.bExercisePage)
         course.nWorkedLesson = course.nLesson;
+    TypedKey typed;
     if (!page)
-        return;
+        return typed;
     bool pageDone = false;
     if (page->kind == pages::Kind::KeyTrial) {
         pageDone = CarryOut(tutor, CheckTrialKey(course, ch));
@@ -118,10 +119,13 @@ void OnCharacter(Tutor& tutor, unsigned char ch)
             SpeakKey(tutor, ch);
         else if (course.nSoundStudio == kSoundTypewriter)
             PlayRecording(tutor, kClickRecording);
-        pageDone = CarryOut(tutor, CheckExerciseChar(course, ch));
+        typed.outcome = CheckExerciseChar(course, ch);
+        typed.finished = CountTypedKey(tutor.stats, course, typed.outcome, tutor.clock.NowMs());
+        pageDone = CarryOut(tutor, typed.outcome);
     }
     if (pageDone)
         ChangePage(tutor, +1);
+    return typed;
 }
 
 void OnKeyRelease(Tutor& tutor)

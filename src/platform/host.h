@@ -6,6 +6,7 @@
 
 class QFont;
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
@@ -37,6 +38,8 @@ public:
     virtual void KillTimer(int id) = 0;
     // Blocks the user-interface thread.
     virtual void Sleep(int milliseconds) = 0;
+    // Milliseconds of a steady clock, for measuring how long something took.
+    virtual int64_t NowMs() const = 0;
     void SetTimerHandler(std::function<void(int id)> handler) { timerHandler_ = std::move(handler); }
 
 protected:

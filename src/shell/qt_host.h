@@ -5,6 +5,7 @@
 #include "platform/sound.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <map>
@@ -29,12 +30,15 @@ private:
 
 class QtClock : public Clock {
 public:
+    QtClock() { steady_.start(); }
     void SetTimer(int id, int milliseconds) override;
     void KillTimer(int id) override;
     void Sleep(int milliseconds) override;
+    int64_t NowMs() const override { return steady_.elapsed(); }
 
 private:
     std::map<int, std::unique_ptr<QTimer>> timers_;
+    QElapsedTimer steady_;
 };
 
 // The boxes and dialogs in German, over the main window once it is set.

@@ -29,6 +29,7 @@ struct FakeHost : Speaker, Clock, Dialogs, MainView, TypingField {
     void SetTimer(int id, int milliseconds) override { timers[id] = milliseconds; }
     void KillTimer(int id) override { timers.erase(id); }
     void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
+    int64_t NowMs() const override { return now; }
     // A set timer expires once.
     void Fire(int id)
     {
@@ -91,4 +92,5 @@ struct FakeHost : Speaker, Clock, Dialogs, MainView, TypingField {
     Rect typingArea;
     int flushes = 0;
     std::vector<int> sleeps;
+    int64_t now = 0;
 };

@@ -18,6 +18,7 @@ struct QuietHost : Speaker, Clock, Dialogs, MainView, TypingField {
     void SetTimer(int, int) override {}
     void KillTimer(int) override {}
     void Sleep(int) override {}
+    int64_t NowMs() const override { return 0; }
     void ShowMessage(const Message&) override {}
     void ShowNotice(Notice) override {}
     SaveAnswer AskToSave(const std::string&) override { return SaveAnswer::Cancel; }

@@ -1,0 +1,96 @@
+#include "course/typing_stats.h"
+
+#include "platform/control_codes.h"
+
+#include <algorithm>
+
+Tally& Tally::operator+=(const Tally& other)
+{
+    keystrokes += other.keystrokes;
+    errors += other.errors;
+    typingMs += other.typingMs;
+    return *this;
+}
+
+int PerMinute(const Tally& tally)
+{
+    return tally.typingMs > 0 ? static_cast<int>(int64_t{tally.keystrokes} * 60000 / tally.typingMs) : 0;
+}
+
+int AccuracyPercent(const Tally& tally)
+{
+    return tally.keystrokes > 0 ? (tally.keystrokes - tally.errors) * 100 / tally.keystrokes : 0;
+}
+
+void LeaveLine(TypingStats& stats)
+{
+    stats.exLine = -1;
+}
+
+std::optional<FinishedLine> CountTypedKey(TypingStats& stats, const CourseState& course, const KeyOutcome& outcome,
+                                          int64_t atMs)
+{
+    if (stats.lesson != course.nLesson || stats.leftHand != course.bLeftHand) {
+        stats.lessonSoFar = {};
+        stats.lesson = course.nLesson;
+        stats.leftHand = course.bLeftHand;
+        stats.exLine = -1;
+    }
+    if (stats.exLine != course.nExLine) {
+        stats.line = {};
+        stats.keys.clear();
+        stats.lastKeyMs = -1;
+        stats.exLine = course.nExLine;
+    }
+    const int64_t pause = stats.lastKeyMs < 0 ? -1 : std::clamp<int64_t>(atMs - stats.lastKeyMs, 0, kLongestPauseMs);
+    stats.lastKeyMs = atMs;
+    stats.line.typingMs += std::max<int64_t>(pause, 0);
+    if (outcome.counted) {
+        ++stats.line.keystrokes;
+        KeyTally& key = stats.keys[outcome.expected ? outcome.expected : kEnter];
+        ++key.strikes;
+        if (!outcome.correct) {
+            ++stats.line.errors;
+            ++key.errors;
+            ++key.instead[outcome.typed];
+        } else if (pause >= 0) {
+            key.correctMs += pause;
+            ++key.timedStrikes;
+        }
+    }
+    if (outcome.step != KeyOutcome::Step::NextLine && outcome.step != KeyOutcome::Step::LessonDone)
+        return std::nullopt;
+    FinishedLine finished{course.bLeftHand, course.nLesson, course.nExLine, stats.line, std::move(stats.keys)};
+    stats.lessonSoFar += stats.line;
+    stats.lastLine = stats.line;
+    stats.exLine = -1;
+    return finished;
+}
+
+namespace {
+
+QString Figures(const Tally& tally)
+{
+    return QStringLiteral("%1 Anschläge/Min., %2 Fehler, %3 %")
+        .arg(PerMinute(tally))
+        .arg(tally.errors)
+        .arg(AccuracyPercent(tally));
+}
+
+}  // namespace
+
+QString StatusText(const TypingStats& stats, const CourseState& course, bool exercisePage)
+{
+    if (!exercisePage)
+        return stats.lastLine ? QStringLiteral("Letzte Zeile: ") + Figures(*stats.lastLine) : QString();
+    const bool thisLesson = stats.lesson == course.nLesson && stats.leftHand == course.bLeftHand;
+    const bool typing = thisLesson && stats.exLine == course.nExLine;
+    Tally lesson = thisLesson ? stats.lessonSoFar : Tally{};
+    if (typing)
+        lesson += stats.line;
+    const auto figures = [](const Tally& tally) {
+        return tally.keystrokes > 0 ? Figures(tally) : QStringLiteral("noch kein Anschlag");
+    };
+    return QStringLiteral("Zeile: ") + figures(typing ? stats.line : Tally{}) +
+           QStringLiteral("   Übung %1: ").arg(course.nLesson) + figures(lesson);
+}

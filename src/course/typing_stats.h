@@ -1,0 +1,39 @@
+#pragma once
+
+#include "course/exercise.h"
+#include "course/state.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <map>
+#include <optional>
+
+// A pause between two keys counts at most this long.
+constexpr int64_t kLongestPauseMs = 5000;
+
+// Keystrokes per minute over the typing time; 0 without time.
+int PerMinute(const Tally& tally);
+// The right keystrokes in whole percent, truncated; 0 without keystrokes.
+int AccuracyPercent(const Tally& tally);
+
+// An exercise line typed to its end.
+struct FinishedLine {
+    bool leftHand = true;
+    int lesson = 0;
+    int line = 0;
+    Tally tally;
+    std::map<unsigned char, KeyTally> keys;   // by the character asked for; Enter where it was due
+};
+
+// Counts a key typed on an exercise page at `atMs` (any steady clock): its time, and, when it
+// counts, its strike of the character asked for. A key of another line, lesson or hand than
+// the one counted so far starts the line afresh. Returns the line when the key finished it.
+std::optional<FinishedLine> CountTypedKey(TypingStats& stats, const CourseState& course, const KeyOutcome& outcome,
+                                          int64_t atMs);
+// The line being typed starts afresh at its next key (the learner left it).
+void LeaveLine(TypingStats& stats);
+
+// The status bar's text: on an exercise page the line and the lesson so far, elsewhere the
+// last finished line; empty before any.
+QString StatusText(const TypingStats& stats, const CourseState& course, bool exercisePage);
