@@ -14,6 +14,4 @@ struct ShellState {
                                // code page 1252), for the caption and the file messages
     Rect rcWindow = kDefaultWindow;
     int32_t bKeyLatch = 0;     // a typed character was handled; cleared by the next release
-    std::string szCaption;
-    int idDemoTimer = 0;
 };
