@@ -14,7 +14,7 @@
 // The whole program state: one of each subsystem's state, the platform services, and the
 // client area as an image (the window's own drawing surface, which keeps its font).
 struct Tutor {
-    Tutor(Host& host, const Resources& resources) : host(host), resources(resources) {}
+    Tutor(Host& hostIn, const Resources& resourcesIn) : host(hostIn), resources(resourcesIn) {}
     Tutor(const Tutor&) = delete;
     Tutor& operator=(const Tutor&) = delete;
 
