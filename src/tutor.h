@@ -14,9 +14,9 @@
 // The whole program state: one of each subsystem's state, the window system's services, and the
 // client area as an image (the window's own drawing surface, which keeps its font).
 struct Tutor {
-    Tutor(const Services& services, const Resources& resources)
-        : speaker(services.speaker), clock(services.clock), dialogs(services.dialogs), view(services.view),
-          typingArea(services.typingArea), resources(resources)
+    Tutor(const Services& servicesIn, const Resources& resourcesIn)
+        : speaker(servicesIn.speaker), clock(servicesIn.clock), dialogs(servicesIn.dialogs), view(servicesIn.view),
+          typingArea(servicesIn.typingArea), resources(resourcesIn)
     {
     }
     Tutor(const Tutor&) = delete;

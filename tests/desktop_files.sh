@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The files installed for the desktop are valid: the desktop entry, the AppStream metainfo and the
 # MIME type, which makes *.klv (in any case) a Tastora session. A missing validator fails.
-# Usage: desktop_files.sh resources/desktop
+# Usage: desktop_files.sh DIR (the build's desktop folder, where the metainfo has its version)
 set -euo pipefail
 dir=$1 failures=0 mime=$(mktemp -d)
 trap 'rm -rf "$mime"' EXIT

@@ -18,7 +18,7 @@ launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S . -B $tree -DCMAKE_CXX_COMPILER=clang++ -DTASTORA_FUZZ=ON \
+cmake -S . -B $tree -DCMAKE_CXX_COMPILER=clang++ -DTASTORA_SANITIZE=ON -DTASTORA_FUZZ=ON \
     "${launcher[@]}" >/dev/null
 cmake --build $tree -j2 --target tastora_engine_tests session_reader_fuzz
 rm -rf $logs && mkdir -p $logs $tree/fuzz-corpus

@@ -99,13 +99,6 @@ bool CreateBitMaps(Tutor& tutor)
     return true;
 }
 
-void DeleteBitMaps(Tutor& tutor)
-{
-    DeleteHandGraphics(tutor);
-    tutor.display.hbmKeyboard = QImage();
-    tutor.display.hbmComposite = QImage();
-}
-
 void CalcScreenLayout(Tutor& tutor)
 {
     DisplayState& display = tutor.display;

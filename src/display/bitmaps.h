@@ -7,7 +7,6 @@ struct Tutor;
 
 // Loads the keyboard and the chosen hand's pictures and makes the composite.
 bool CreateBitMaps(Tutor& tutor);
-void DeleteBitMaps(Tutor& tutor);
 bool CreateHandGraphics(Tutor& tutor);
 void DeleteHandGraphics(Tutor& tutor);
 bool CreateCompositeBM(Tutor& tutor);

@@ -19,7 +19,6 @@ constexpr int kDash = 1;
 constexpr int kFullStop = 2;
 constexpr int kDigit0 = 3;
 constexpr int kLetterA = 13;
-constexpr int kUmlautA = 39;
 constexpr int kUmlautO = 40;
 constexpr int kUmlautU = 41;
 constexpr int kSharpS = 42;

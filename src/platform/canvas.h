@@ -49,7 +49,6 @@ public:
     void Line(Point from, Point to, const Pen& pen);
 
     void SetFont(const QFont& font);
-    const QFont& Font() const { return font_; }
     // Black text with its top-left corner at (x, y); the text is code page 1252.
     void Text(int x, int y, std::string_view text);
     // Width of the text measured as one string (kerning included).

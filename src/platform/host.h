@@ -56,8 +56,8 @@ private:
 enum class BoxIcon { Exclamation, Information, Stop };
 // A message box with an OK button.
 struct Message {
-    Message(std::string text, std::string title, BoxIcon icon, bool owned = true, std::string fileName = {})
-        : text(std::move(text)), title(std::move(title)), icon(icon), owned(owned), fileName(std::move(fileName))
+    Message(std::string textIn, std::string titleIn, BoxIcon iconIn, bool ownedIn = true, std::string fileNameIn = {})
+        : text(std::move(textIn)), title(std::move(titleIn)), icon(iconIn), owned(ownedIn), fileName(std::move(fileNameIn))
     {
     }
     std::string text;    // code page 1252; "%s" stands for fileName

@@ -17,7 +17,6 @@ public:
     void Set(int id, std::string_view cp1252Text);
     // The text of id, or an empty string when it has none.
     const std::string& Get(int id) const;
-    bool Has(int id) const { return texts_.contains(id); }
 
 private:
     std::unordered_map<int, std::string> texts_;

@@ -18,8 +18,8 @@ Rect FitWindowRect(const Rect& window, const Rect& screen, bool onSomeScreen, Si
     const int64_t height = extent(wantedHeight, screen.height(), minimum.height);
     if (onSomeScreen && width == wantedWidth && height == wantedHeight)
         return window;
-    const auto fit = [](int64_t start, int64_t extent, int low, int high) {
-        return static_cast<int>(std::max<int64_t>(low, std::min(start, high - extent)));
+    const auto fit = [](int64_t start, int64_t size, int low, int high) {
+        return static_cast<int>(std::max<int64_t>(low, std::min(start, high - size)));
     };
     const int left = fit(window.left, width, screen.left, screen.right);
     const int top = fit(window.top, height, screen.top, screen.bottom);

@@ -2,7 +2,6 @@
 
 #include "platform/geometry.h"
 
-#include <cstdint>
 #include <string>
 
 // A fresh start's window, outer rectangle.
@@ -13,6 +12,4 @@ struct ShellState {
     std::string szTitleName;   // its name without folder as the file system holds it (not
                                // code page 1252), for the caption and the file messages
     Rect rcWindow = kDefaultWindow;   // the outer window to start with: the session file's
-    std::string szCaption;
-    int idDemoTimer = 0;
 };

@@ -79,7 +79,7 @@ TEST_F(DialogsTest, EachDialogShowsItsTexts)
     tutor.course.nKeystrokes = 70;
     tutor.course.nCorrect = 67;
     const auto ask = [](const char* fileName) { return [fileName] { SaveSessionDialog(fileName, nullptr).exec(); }; };
-    const auto notice = [](Notice notice) { return [notice] { dialogs::ShowNotice(notice, nullptr); }; };
+    const auto notice = [](Notice shown) { return [shown] { dialogs::ShowNotice(shown, nullptr); }; };
     const auto contents = [this](bool left) { return [this, left] { tutor.course.bLeftHand = left; dialogs::ShowContents(tutor, nullptr); }; };
     struct Case {
         std::function<void()> open;

@@ -18,12 +18,13 @@ inline constexpr char kDocIconFile[] = "klvdoc.png";
 inline constexpr QSize kBannerSize(515, 115);
 inline constexpr QSize kIconSize(64, 64);
 
-// The icons installed for the desktop, in the sizes of its icon theme, in a subfolder
-// (which the program itself does not take in): icons/NAME-SIZE.png.
+// The icons installed for the desktop, in the sizes of its icon theme (TASTORA_ICON_SIZES,
+// given by the build), in a subfolder (which the program itself does not take in):
+// icons/NAME-SIZE.png.
 inline constexpr char kIconFolder[] = "icons";
 inline constexpr char kAppIconName[] = "tastora";
 inline constexpr char kDocIconName[] = "application-x-tastora-session";
-inline constexpr std::array kThemeIconSizes{16, 22, 24, 32, 48, 64, 128, 256};
+inline constexpr std::array kThemeIconSizes{TASTORA_ICON_SIZES};
 
 // Every picture the program shows is drawn at these scales, for screens of that many device
 // pixels to the pixel; the file of scale 2 is NAME@2x.png.
