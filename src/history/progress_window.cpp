@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QToolTip>
 #include <QValueAxis>
@@ -151,6 +152,7 @@ ProgressWindow::ProgressWindow(const QString& folder, std::function<void(const Q
     lessons_->verticalHeader()->hide();
     lessons_->setSelectionMode(QAbstractItemView::NoSelection);
     lessons_->setFocusPolicy(Qt::NoFocus);
+    lessons_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     trouble_ = new QLabel(this);
     trouble_->setWordWrap(true);
     trouble_->hide();
@@ -178,6 +180,7 @@ ProgressWindow::ProgressWindow(const QString& folder, std::function<void(const Q
     layout->addWidget(trouble_);
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
+    resize(1100, 620);
 }
 
 ProgressWindow::~ProgressWindow() = default;
@@ -232,8 +235,11 @@ void ProgressWindow::ShowChart()
     time->setFormat(QStringLiteral("dd.MM."));
     const QDate first = days.empty() ? QDate::currentDate() : days.front().day;
     const QDate last = days.empty() ? first : days.back().day;
-    time->setRange(QDateTime(first.addDays(-1), QTime(12, 0)), QDateTime(last.addDays(1), QTime(12, 0)));
-    time->setTickCount(int(std::min<qint64>(8, first.daysTo(last) + 3)));
+    // A tick on each day's noon, or on every second, third... day where they are many.
+    const qint64 step = (first.daysTo(last) + 2 + 7) / 8;
+    const qint64 ticks = (first.daysTo(last) + 2 + step - 1) / step;
+    time->setRange(QDateTime(first.addDays(-1), QTime(12, 0)), QDateTime(first.addDays(ticks * step - 1), QTime(12, 0)));
+    time->setTickCount(int(ticks) + 1);
     auto* speedAxis = new QValueAxis;
     speedAxis->setTitleText(speed->name());
     speedAxis->setRange(0, std::max(60, (fastest / 50 + 1) * 50));
@@ -280,6 +286,10 @@ void ProgressWindow::ShowLessons()
     lessons_->resizeColumnsToContents();
     lessons_->setColumnWidth(kPassed, std::max(lessons_->columnWidth(kPassed),
                                                lessons_->fontMetrics().horizontalAdvance(QStringLiteral("geschafft")) + 12));
+    int width = 2 * lessons_->frameWidth() + lessons_->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < kColumns; ++column)
+        width += lessons_->columnWidth(column);
+    lessons_->setMinimumWidth(width);
 }
 
 QString ProgressWindow::KeyTipAt(QPoint point) const
