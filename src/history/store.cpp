@@ -8,9 +8,7 @@
 namespace history {
 namespace {
 
-// How long a write waits for another program's lock, and how many unwritten lines are
-// kept for the next try.
-constexpr int kBusyMs = 5000;
+// How many unwritten lines are kept for the next try.
 constexpr size_t kMaxWaiting = 10000;
 
 }  // namespace
@@ -30,7 +28,8 @@ void SqlStore::Link::Written()
     }, Qt::QueuedConnection);
 }
 
-SqlStore::SqlStore(QString folder, Notice notice) : folder_(std::move(folder)), link_(std::make_shared<Link>())
+SqlStore::SqlStore(QString folder, Notice notice, int busyMs)
+    : folder_(std::move(folder)), busyMs_(busyMs), link_(std::make_shared<Link>())
 {
     link_->notice = std::move(notice);
 }
@@ -65,13 +64,14 @@ void SqlStore::Flush()
 
 void SqlStore::Write()
 {
-    Database database(folder_, kBusyMs);
+    Database database(folder_, busyMs_);
     std::vector<LineRecord> waiting;
     std::unique_lock lock(mutex_);
-    for (;;) {
+    for (bool last = false; !last;) {
         wake_.wait(lock, [this] { return stop_ || !queue_.empty(); });
-        if (queue_.empty())
-            return;   // stopped; lines that failed before are given up
+        last = stop_;   // stopping: one more try for every line not yet written
+        if (queue_.empty() && waiting.empty())
+            return;
         std::move(queue_.begin(), queue_.end(), std::back_inserter(waiting));
         queue_.clear();
         writing_ = true;

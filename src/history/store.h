@@ -21,7 +21,8 @@ class ProgressWindow;
 // written (another program's lock outlasted the wait) are tried again with the next one.
 class SqlStore final : public Store {
 public:
-    SqlStore(QString folder, Notice notice);
+    // `busyMs`: how long a write waits for another program's lock.
+    SqlStore(QString folder, Notice notice, int busyMs = 5000);
     ~SqlStore() override;   // writes what is waiting
 
     void Add(const LineRecord& line) override;
@@ -45,6 +46,7 @@ private:
     void Write();
 
     const QString folder_;
+    const int busyMs_;
     const std::shared_ptr<Link> link_;
     std::mutex mutex_;
     std::condition_variable wake_, idle_;
