@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# cmake --install puts every file where the desktop looks for it: the program, the desktop entry,
+# cmake --install puts every file where the desktop looks for it: the program and its history module, the desktop entry,
 # the MIME type, the metainfo and both icons in every size of the icon theme; the manual page and
 # the package's documents where man and Debian look for them; those that name a version name VERSION.
 # Usage: install_tree.sh CMAKE BUILD_DIR VERSION ICON_SIZE...
@@ -9,6 +9,8 @@ trap 'rm -rf "$root"' EXIT
 "$1" --install "$2" --prefix "$root/usr" >/dev/null
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 [ -x "$root/usr/bin/tastora" ] || fail "no program in bin"
+# The history module, where the program looks for it: the library folder beside bin.
+[ "$(find "$root/usr" -path '*/lib*/tastora/libtastora_history.so' | wc -l)" = 1 ] || fail "no history module"
 for file in applications/tastora.desktop mime/packages/tastora.xml metainfo/io.tastora.tastora.metainfo.xml doc/tastora/copyright; do
     [ -s "$root/usr/share/$file" ] || fail "no share/$file"
 done
@@ -22,7 +24,7 @@ for size in "${sizes[@]}"; do
         [ "$got" = "${size}x$size srgba" ] || fail "$icon at $size: '$got'"
     done
 done
-[ "$(find "$root" -type f | wc -l)" = $((7 + 2 * ${#sizes[@]})) ] || fail "unexpected files: $(find "$root" -type f)"
+[ "$(find "$root" -type f | wc -l)" = $((8 + 2 * ${#sizes[@]})) ] || fail "unexpected files: $(find "$root" -type f)"
 # The desktop opens a session file with the program, as it asks GLib: its type is known by the
 # name (an empty file would be plain text), and the installed program is the one that opens it.
 share=$root/usr/share
