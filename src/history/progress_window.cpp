@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QToolTip>
@@ -180,7 +181,8 @@ ProgressWindow::ProgressWindow(const QString& folder, std::function<void(const Q
     layout->addWidget(trouble_);
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
-    resize(1100, 620);
+    // As large as its parts like, on a small screen no larger than the screen.
+    resize(QSize(1100, 620).boundedTo(screen()->availableGeometry().size()));
 }
 
 ProgressWindow::~ProgressWindow() = default;
