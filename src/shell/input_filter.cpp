@@ -123,12 +123,14 @@ bool InputFilter::Commit(QInputMethodEvent& event)
         event.setCommitString(QString::fromUcs4(&first, 1), event.replacementStart(), event.replacementLength());
     }
     const int byte = cp1252::ByteOf(text.front());
-    if (byte > 0) {
-        latched_ = true;
-        OnCharacter(tutor_, static_cast<unsigned char>(byte));
-        typedKey_ = {};   // the key that composed it is not known
+    if (byte <= 0) {
+        changed_(nullptr);
+        return false;
     }
-    changed_();
+    latched_ = true;
+    const TypedKey typed = OnCharacter(tutor_, static_cast<unsigned char>(byte));
+    pressedKey_ = {};   // the key that composed it is not known
+    changed_(&typed);
     return false;
 }
 
@@ -136,7 +138,7 @@ bool InputFilter::KeyPress(const QKeyEvent& event)
 {
     if (event.key() == Qt::Key_Up || event.key() == Qt::Key_Down) {
         ChangePage(tutor_, event.key() == Qt::Key_Up ? -1 : +1);
-        changed_();
+        changed_(nullptr);
         return true;
     }
     // Alt alone opens the menus; Ctrl alone is the typing area's own (select all, cut, copy,
@@ -152,16 +154,16 @@ bool InputFilter::KeyPress(const QKeyEvent& event)
     // A held key reported as let go and pressed again only latches.
     if (releasedAt_ != 0 && event.nativeScanCode() == releasedScanCode_ && event.timestamp() == releasedAt_)
         return true;
-    OnCharacter(tutor_, static_cast<unsigned char>(ch));
-    typedKey_ = {event.key(), event.nativeScanCode()};
-    changed_();
+    const TypedKey typed = OnCharacter(tutor_, static_cast<unsigned char>(ch));
+    pressedKey_ = {event.key(), event.nativeScanCode()};
+    changed_(&typed);
     return false;
 }
 
 void InputFilter::ReleaseLatch()
 {
     latched_ = false;
-    typedKey_ = {};
+    pressedKey_ = {};
 }
 
 void InputFilter::BoxClosed()
@@ -179,7 +181,7 @@ void InputFilter::BoxClosed()
     });
 }
 
-bool InputFilter::TypedKey::ReleasedBy(const QKeyEvent& event) const
+bool InputFilter::PressedKey::ReleasedBy(const QKeyEvent& event) const
 {
     // A release can name another key than its press (Shift let go first turns "?" into
     // "ß"); the scan code names the key pressed.
@@ -190,15 +192,15 @@ void InputFilter::KeyRelease(const QKeyEvent& event)
 {
     // The ignore list holds keys that type nothing; the release of a key that typed the
     // character always ends the latch, or the next key would be lost.
-    if (event.isAutoRepeat() || (IsIgnoredRelease(event) && !typedKey_.ReleasedBy(event)))
+    if (event.isAutoRepeat() || (IsIgnoredRelease(event) && !pressedKey_.ReleasedBy(event)))
         return;
     const bool wasLatched = latched_;
     OnKeyRelease(tutor_);
     latched_ = false;
-    typedKey_ = {};
+    pressedKey_ = {};
     if (wasLatched && event.nativeScanCode() != 0) {
         releasedScanCode_ = event.nativeScanCode();
         releasedAt_ = event.timestamp();
     }
-    changed_();
+    changed_(nullptr);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "flow/typing.h"
+
 #include <QObject>
 
 #include <functional>
@@ -15,7 +17,9 @@ struct Tutor;
 // closes, the window under it gets the keyboard back.
 class InputFilter : public QObject {
 public:
-    InputFilter(Tutor& tutor, QWidget& mainWindow, std::function<void()> changed)
+    // `changed` is called after each key the course handled, with the character's outcome
+    // when one was typed (before the typing area takes it), else null.
+    InputFilter(Tutor& tutor, QWidget& mainWindow, std::function<void(const TypedKey*)> changed)
         : tutor_(tutor), mainWindow_(mainWindow), changed_(std::move(changed))
     {
     }
@@ -36,15 +40,15 @@ private:
 
     Tutor& tutor_;
     QWidget& mainWindow_;
-    std::function<void()> changed_;   // what was drawn is to be shown
+    std::function<void(const TypedKey*)> changed_;   // what was drawn is to be shown
     // Against auto-repeat: a typed character was handled; the next release ends it.
     bool latched_ = false;
     // The key whose press typed the character that set the latch.
-    struct TypedKey {
+    struct PressedKey {
         int key = 0;
         quint32 scanCode = 0;
         bool ReleasedBy(const QKeyEvent& event) const;
-    } typedKey_;
+    } pressedKey_;
     // The last release that cleared the latch: X reports a held key now and then as a
     // release and a press with the same time stamp.
     quint32 releasedScanCode_ = 0;

@@ -26,6 +26,7 @@ int main(int argc, char* argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qgetenv("XDG_SESSION_TYPE") == "wayland")
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tastora"));   // names the data folder
 
     Resources resources = Resources::BuiltIn();
     // On a screen of more device pixels to the pixel, the pictures drawn at twice the size.
@@ -39,7 +40,7 @@ int main(int argc, char* argv[])
     StartUp(tutor, command.path, QGuiApplication::primaryScreen()->geometry().width());
     dialogs.SetMainWindow(&window);
 
-    InputFilter filter(tutor, window, [&window] { window.ShowChanges(); });
+    InputFilter filter(tutor, window, [&window](const TypedKey* typed) { window.KeyHandled(typed); });
     clock.SetTimerHandler([&tutor, &window](int id) {
         OnTimer(tutor, id);
         window.ShowChanges();

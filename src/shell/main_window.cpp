@@ -1,6 +1,8 @@
 #include "shell/main_window.h"
 
 #include "course/layout.h"
+#include "course/page_table.h"
+#include "course/typing_stats.h"
 #include "dialogs/lesson_dialogs.h"
 #include "dialogs/notices.h"
 #include "dialogs/settings_sheet.h"
@@ -20,6 +22,10 @@
 #include "tutor.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTextCharFormat>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMoveEvent>
@@ -29,6 +35,23 @@
 #include <QScreen>
 
 #include <functional>
+
+namespace {
+
+// Program-wide preferences.
+const QString kSettings = QStringLiteral("tastora");
+const QString kMarkErrors = QStringLiteral("markErrors");
+
+// A wrong character in the typing area: red, and underlined for those who do not see red.
+QTextCharFormat WrongCharacterFormat()
+{
+    QTextCharFormat format;
+    format.setForeground(QColor(0xC0, 0, 0));
+    format.setFontUnderline(true);
+    return format;
+}
+
+}  // namespace
 
 ClientArea::ClientArea(Tutor& tutor, QWidget* parent) : QWidget(parent), tutor_(tutor)
 {
@@ -63,9 +86,11 @@ void ClientArea::resizeEvent(QResizeEvent*)
 
 MainWindow::MainWindow(Speaker& speaker, Clock& clock, Dialogs& dialogs, const Resources& resources)
     : tutor_({speaker, clock, dialogs, *this, *this}, resources), client_(new ClientArea(tutor_, this)),
-      edit_(new ::TypingArea(client_))
+      edit_(new ::TypingArea(client_)), status_(new QLabel(this))
 {
     setCentralWidget(client_);
+    status_->setTextFormat(Qt::PlainText);
+    statusBar()->addWidget(status_, 1);
     edit_->setFrameShape(QFrame::StyledPanel);
     edit_->setFrameShadow(QFrame::Sunken);
     edit_->setTabChangesFocus(false);
@@ -108,6 +133,9 @@ void MainWindow::BuildMenu()
         {nullptr,       "&Erfolgskontrolle",    [this] { dialogs::ShowStatistics(tutor_, this); }},
         {nullptr,       "&Xaver",               [this] { WriteLineReport(tutor_); }},
         {},
+        {nullptr,       "&Fortschritt...",      [this] { history_.ShowProgress(tutor_); }},
+        {nullptr,       "Fehler &markieren",    [this] { MarkErrors(markErrors_->isChecked()); }, &markErrors_},
+        {},
         {nullptr,       "Info über Tastora",    [this] { dialogs::ShowAbout(this); }},
     };
     // clang-format on
@@ -132,6 +160,24 @@ void MainWindow::BuildMenu()
         }
     }
     ShowHand(true);
+    markErrors_->setChecked(QSettings(kSettings).value(kMarkErrors, true).toBool());
+}
+
+void MainWindow::MarkErrors(bool mark)
+{
+    QSettings(kSettings).setValue(kMarkErrors, mark);
+}
+
+void MainWindow::KeyHandled(const TypedKey* typed)
+{
+    if (typed) {
+        // The typing area writes the character with the format chosen here.
+        const bool wrong = typed->outcome.counted && !typed->outcome.correct;
+        edit_->setCurrentCharFormat(wrong && markErrors_->isChecked() ? WrongCharacterFormat() : QTextCharFormat());
+        if (typed->finished)
+            history_.Keep(*typed->finished);
+    }
+    ShowChanges();
 }
 
 bool MainWindow::Create()
@@ -144,6 +190,7 @@ bool MainWindow::Create()
     }
     UseFontSize(tutor_);
     SetKeyRects(tutor_);
+    ShowStatus();
     edit_->setFocus();
     return true;
 }
@@ -180,9 +227,16 @@ void MainWindow::UseTextFont(const QFont& font)
     InvalidateClient();
 }
 
-void MainWindow::ApplyMinimumSize()
+// The course's smallest window, with the status bar below its client area.
+Size MainWindow::MinimumOuterSize() const
 {
     const Size minimum = FontSizeRowOf(tutor_.course.nFontSize).minimumWindow;
+    return {minimum.width, minimum.height + statusBar()->sizeHint().height()};
+}
+
+void MainWindow::ApplyMinimumSize()
+{
+    const Size minimum = MinimumOuterSize();
     const QMargins frame = FrameMargins();
     setMinimumSize(minimum.width - frame.left() - frame.right(), minimum.height - frame.top() - frame.bottom());
 }
@@ -242,7 +296,7 @@ void MainWindow::PlaceWindow(const Rect& wanted)
         if (!screen && Intersects(ToRect(each->geometry()), wanted))
             screen = each;
     placement_ = FitWindowRect(wanted, ToRect((screen ? screen : QGuiApplication::primaryScreen())->availableGeometry()),
-                               screen != nullptr, FontSizeRowOf(tutor_.course.nFontSize).minimumWindow);
+                               screen != nullptr, MinimumOuterSize());
     ApplyPlacement();
 }
 
@@ -291,6 +345,15 @@ void MainWindow::FlushScreen()
 void MainWindow::ShowChanges()
 {
     client_->update(tutor_.screen.TakeChanged());
+    ShowStatus();
+}
+
+void MainWindow::ShowStatus()
+{
+    const pages::PageRecord* page = pages::CurrentPage(tutor_.course);
+    const QString status = StatusText(tutor_.stats, tutor_.course, page && page->kind == pages::Kind::Exercise);
+    if (status != status_->text())
+        status_->setText(status);
 }
 
 void MainWindow::SwitchHand(bool left)

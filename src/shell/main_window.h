@@ -1,7 +1,9 @@
 #pragma once
 
 #include "dialogs/printing.h"
+#include "flow/typing.h"
 #include "platform/geometry.h"
+#include "shell/learner_history.h"
 #include "shell/typing_area.h"
 #include "tutor.h"
 
@@ -11,6 +13,7 @@
 #include <string>
 
 class QAction;
+class QLabel;
 
 // The client area: shows the tutor's screen image and draws it anew when invalidated.
 class ClientArea : public QWidget {
@@ -39,8 +42,11 @@ public:
     // Places the outer window (frame included) at the tutor's window rectangle, fitted onto
     // the screen; again once the window manager tells the frame.
     void Place();
-    // Shows what the course drew since the last paint.
+    // Shows what the course drew since the last paint, and the figures in the status bar.
     void ShowChanges();
+    // After a key the course handled: marks a wrong character, keeps a finished line, and
+    // shows the changes.
+    void KeyHandled(const TypedKey* typed);
     ::TypingArea& TypingArea() { return *edit_; }
 
     // The view: PlaceWindow fits the rectangle onto the screen; WindowRect is in screen
@@ -68,7 +74,10 @@ protected:
 
 private:
     void BuildMenu();
+    void ShowStatus();
+    Size MinimumOuterSize() const;
     void ApplyMinimumSize();
+    void MarkErrors(bool mark);
     QMargins FrameMargins() const;
     void ApplyPlacement();
     void PlaceAgainWhenTheFrameIsKnown();
@@ -79,8 +88,11 @@ private:
     ::Tutor tutor_;
     ClientArea* client_;
     ::TypingArea* edit_;
+    QLabel* status_;
     QAction* leftHand_ = nullptr;    // the menu items with a check mark
     QAction* rightHand_ = nullptr;
+    QAction* markErrors_ = nullptr;
+    LearnerHistory history_{*this};
     dialogs::Printing printing_{this};
     Rect placement_;          // the outer window Place() asked for
     QMargins placedFrame_;    // the frame it was applied with

@@ -183,13 +183,33 @@ focus_after_dialog() {   # without a window manager too, the course has the keyb
     expect "the key after the dialog reaches the course" j typed
 }
 
+status() { probe texts '^Tastora' label | grep '^Zeile\|^Letzte' | sed 's/[0-9]* Anschläge/N Anschläge/g'; }
+stored() {   # hand, lesson, line, keystrokes and errors of the lines kept; the wrong keys with what was typed
+    local db=$HOME/.local/share/tastora/verlauf.sqlite
+    echo $(sqlite3 "$db" 'select left_hand, lesson, line, keystrokes, errors from lines order by id') \
+        $(sqlite3 "$db" 'select char(expected) || char(typed) || count from typed_instead order by line_id, expected')
+}
+progress() {   # two lines with known mistakes: the status bar, the lines kept, the Fortschritt window
+    begin verlauf.klv 0 2 1000 5 5 705 505
+    expect "the status bar before any key" "Zeile: noch kein Anschlag   Übung 2: noch kein Anschlag" status
+    exercise
+    expect "the status bar shows the lesson so far" "Zeile: noch kein Anschlag   Übung 2: N Anschläge/Min., 3 Fehler, 95 %" status
+    expect "both lines are kept, with the keys typed instead" "1|2|0|23|0 1|2|1|47|3 fj1 gx1 hx1" stored
+    xdotool key Up
+    expect "elsewhere the status bar shows the last line" "Letzte Zeile: N Anschläge/Min., 3 Fehler, 93 %" status
+    menu "$w" l f
+    xdotool windowfocus --sync "$(window '^Fortschritt – linke Hand$')"
+    expect "Fortschritt shows lesson 2's lines and accuracy" "2 2 95 %" eval \
+        "probe texts '^Fortschritt' 'table cell' | head -5 | sed -n '1p;2p;4p' | tr '\n' ' ' | sed 's/ $//'"
+}
+
 [ $# -gt 0 ] || set -- options start_screen lesson print small_window typing sounds saved unsaved goto_and_end bad_files \
-    focus_after_dialog
+    focus_after_dialog progress
 failed=0
 set +e
 for scenario in "$@"; do   # in a subshell, which a failed check or command ends
     mkdir "$work/$scenario"
-    (set -e; cd "$work/$scenario"; trap stop EXIT; "$scenario")
+    (set -e; cd "$work/$scenario"; export HOME=$work/$scenario; trap stop EXIT; "$scenario")   # keeps its own settings and history
     if [ $? = 0 ]; then echo "ok: $scenario"; else failed=$((failed + 1)); fi
 done
 echo "$failed of $# scenarios failed"

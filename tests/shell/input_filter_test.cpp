@@ -60,7 +60,7 @@ protected:
 
     QWidget window;
     TypingArea* edit = nullptr;
-    InputFilter filter{tutor, window, [] {}};
+    InputFilter filter{tutor, window, [](const TypedKey*) {}};
     quint64 clock = 1000;
     const CourseState& course = tutor.course;
 };

@@ -1,9 +1,17 @@
+#include "flow/page_change.h"
+#include "shell/input_filter.h"
 #include "shell/main_window.h"
 #include "support/tutor_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTextBlock>
 #include <QTimer>
 
 namespace {
@@ -31,6 +39,50 @@ TEST_F(MainWindowTest, TheHandFollowsTheSessionAndTheMenu)
         EXPECT_EQ(MenuItem(window, "Linke Hand")->isChecked(), left);
         EXPECT_EQ(MenuItem(window, "Rechte Hand")->isChecked(), !left);
     }
+}
+
+// Wrong characters are red and underlined in the typing area while "Fehler markieren" is checked,
+// which is kept for the next start; the status bar shows the line's figures as they change.
+TEST_F(MainWindowTest, WrongCharactersAreMarkedAndTheStatusBarCounts)
+{
+    resources.strings.Set(0, "jjj");
+    MainWindow window(host, host, host, resources);
+    window.Tutor().course.nLesson = window.Tutor().course.nPage = 2;
+    ASSERT_TRUE(window.Create());
+    ChangePage(window.Tutor(), 0);
+    InputFilter filter(window.Tutor(), window, [&window](const TypedKey* typed) { window.KeyHandled(typed); });
+    qApp->installEventFilter(&filter);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.TypingArea().setFocus();
+    const auto type = [&](const char* keys) {
+        for (const char* key = keys; *key; ++key)
+            for (QEvent::Type kind : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent event(kind, Qt::Key_J + (*key - 'j'), Qt::NoModifier, QString(QChar(*key)));
+                QApplication::sendEvent(&window.TypingArea(), &event);
+            }
+    };
+    const auto marked = [&] {   // the typed characters, the marked ones capital
+        QString text;
+        for (auto it = window.TypingArea().document()->begin().begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            const bool wrong = format.fontUnderline() && format.foreground().color() == QColor(0xC0, 0, 0);
+            text += wrong ? it.fragment().text().toUpper() : it.fragment().text();
+        }
+        return text.toStdString();
+    };
+    QAction* mark = MenuItem(window, "Fehler &markieren");
+    ASSERT_TRUE(mark && mark->isChecked()) << "checked at the first start";
+    type("jx");
+    EXPECT_EQ(marked(), "jX");
+    EXPECT_EQ(window.statusBar()->findChild<QLabel*>()->text().toStdString(),
+              "Zeile: 0 Anschläge/Min., 1 Fehler, 50 %   Übung 2: 0 Anschläge/Min., 1 Fehler, 50 %");
+    mark->trigger();
+    EXPECT_FALSE(QSettings(QStringLiteral("tastora")).value(QStringLiteral("markErrors")).toBool());
+    type("k");
+    EXPECT_EQ(marked(), "jXk");
+    mark->trigger();
+    qApp->removeEventFilter(&filter);
 }
 
 // A hand whose pictures are missing ends the program with the fatal message: at start, and

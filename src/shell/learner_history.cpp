@@ -1,0 +1,78 @@
+#include "shell/learner_history.h"
+
+#include "dialogs/template_dialog.h"
+#include "course/lessons.h"
+#include "display/key_table.h"
+#include "history/history.h"
+#include "shell/history_module.h"
+#include "tutor.h"
+
+#include <QDateTime>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace {
+
+history::LineRecord RecordOf(const FinishedLine& line)
+{
+    history::LineRecord record{QDateTime::currentMSecsSinceEpoch(), line.leftHand, line.lesson, line.line,
+                               line.tally.keystrokes, line.tally.errors, line.tally.typingMs, {}};
+    for (const auto& [expected, key] : line.keys) {
+        history::KeyCount& count = record.keys.emplace_back();
+        count = {expected, key.strikes, key.errors, {key.instead.begin(), key.instead.end()}, key.correctMs,
+                 key.timedStrikes};
+    }
+    return record;
+}
+
+}  // namespace
+
+LearnerHistory::LearnerHistory(QWidget& window) : window_(window) {}
+
+LearnerHistory::~LearnerHistory() = default;
+
+history::Store* LearnerHistory::Store()
+{
+    if (!loaded_) {
+        loaded_ = true;
+        store_ = LoadHistory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                             [this](const QString& text) { Notice(text); });
+    }
+    return store_.get();
+}
+
+void LearnerHistory::Notice(const QString& text)
+{
+    if (noticed_)
+        return;
+    noticed_ = true;
+    // Without blocking: the learner may be typing.
+    dialogs::SpeakGerman();
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tastora"), text, QMessageBox::Ok, &window_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText);
+    box->open();
+}
+
+void LearnerHistory::Keep(const FinishedLine& line)
+{
+    if (history::Store* store = Store())
+        store->Add(RecordOf(line));
+}
+
+void LearnerHistory::ShowProgress(const Tutor& tutor)
+{
+    history::Store* store = Store();
+    if (!store)
+        return;
+    history::CourseShape course;
+    course.keyboard = tutor.display.hbmKeyboard;
+    for (int key = 0; key < keys::kWithRect; ++key) {
+        const Rect& face = keys::kTable[static_cast<std::size_t>(key)].face;
+        for (char ch : keys::kTable[static_cast<std::size_t>(key)].chars)
+            course.keys.emplace_back(static_cast<unsigned char>(ch), QRect(face.left, face.top, face.width(), face.height()));
+    }
+    for (std::size_t lesson = 0; lesson < course.exerciseLines.size(); ++lesson)
+        course.exerciseLines[lesson] = kLessonLines[lesson].lines;
+    store->ShowProgress(&window_, tutor.course.bLeftHand, course);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "course/typing_stats.h"
+
+#include <memory>
+
+class QWidget;
+struct Tutor;
+namespace history {
+class Store;
+}
+
+// The learner's history of finished lines and the Fortschritt window, from the history
+// module, which is loaded when a line is first finished or the window first opened. When it
+// cannot be loaded or its database cannot be used, the learner is told once and the course
+// goes on.
+class LearnerHistory {
+public:
+    explicit LearnerHistory(QWidget& window);
+    ~LearnerHistory();
+
+    void Keep(const FinishedLine& line);
+    void ShowProgress(const Tutor& tutor);
+
+private:
+    history::Store* Store();
+    void Notice(const QString& text);
+
+    QWidget& window_;
+    std::unique_ptr<history::Store> store_;
+    bool loaded_ = false;
+    bool noticed_ = false;
+};
