@@ -102,6 +102,7 @@ struct TypingStats {
     bool leftHand = true;
     int lesson = -1;          // -1: none yet
     int exLine = -1;
+    int caret = -1;           // where the keys counted left the caret
     // The finished lines of that lesson and hand, and the last finished line.
     Tally lessonSoFar;
     std::optional<Tally> lastLine;

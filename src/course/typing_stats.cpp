@@ -22,11 +22,6 @@ int AccuracyPercent(const Tally& tally)
     return tally.keystrokes > 0 ? (tally.keystrokes - tally.errors) * 100 / tally.keystrokes : 0;
 }
 
-void LeaveLine(TypingStats& stats)
-{
-    stats.exLine = -1;
-}
-
 std::optional<FinishedLine> CountTypedKey(TypingStats& stats, const CourseState& course, const KeyOutcome& outcome,
                                           int64_t atMs)
 {
@@ -36,7 +31,9 @@ std::optional<FinishedLine> CountTypedKey(TypingStats& stats, const CourseState&
         stats.leftHand = course.bLeftHand;
         stats.exLine = -1;
     }
-    if (stats.exLine != course.nExLine) {
+    // A caret moved by anything but the keys (the learner left the page, or chose another
+    // lesson or hand) starts the line afresh.
+    if (stats.exLine != course.nExLine || stats.caret != course.nCharPos) {
         stats.line = {};
         stats.keys.clear();
         stats.lastKeyMs = -1;
@@ -44,6 +41,7 @@ std::optional<FinishedLine> CountTypedKey(TypingStats& stats, const CourseState&
     }
     const int64_t pause = stats.lastKeyMs < 0 ? -1 : std::clamp<int64_t>(atMs - stats.lastKeyMs, 0, kLongestPauseMs);
     stats.lastKeyMs = atMs;
+    stats.caret = course.nCharPos + (outcome.step == KeyOutcome::Step::On) - (outcome.step == KeyOutcome::Step::Back);
     stats.line.typingMs += std::max<int64_t>(pause, 0);
     if (outcome.counted) {
         ++stats.line.keystrokes;
@@ -84,7 +82,7 @@ QString StatusText(const TypingStats& stats, const CourseState& course, bool exe
     if (!exercisePage)
         return stats.lastLine ? QStringLiteral("Letzte Zeile: ") + Figures(*stats.lastLine) : QString();
     const bool thisLesson = stats.lesson == course.nLesson && stats.leftHand == course.bLeftHand;
-    const bool typing = thisLesson && stats.exLine == course.nExLine;
+    const bool typing = thisLesson && stats.exLine == course.nExLine && stats.caret == course.nCharPos;
     Tally lesson = thisLesson ? stats.lessonSoFar : Tally{};
     if (typing)
         lesson += stats.line;

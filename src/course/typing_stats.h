@@ -26,13 +26,12 @@ struct FinishedLine {
     std::map<unsigned char, KeyTally> keys;   // by the character asked for; Enter where it was due
 };
 
-// Counts a key typed on an exercise page at `atMs` (any steady clock): its time, and, when it
-// counts, its strike of the character asked for. A key of another line, lesson or hand than
-// the one counted so far starts the line afresh. Returns the line when the key finished it.
+// Counts a key typed on an exercise page at `atMs` (any steady clock), before it is carried
+// out: its time, and, when it counts, its strike of the character asked for. A key of another
+// line, lesson or hand than the one counted so far, or at a caret the keys did not leave,
+// starts the line afresh. Returns the line when the key finished it.
 std::optional<FinishedLine> CountTypedKey(TypingStats& stats, const CourseState& course, const KeyOutcome& outcome,
                                           int64_t atMs);
-// The line being typed starts afresh at its next key (the learner left it).
-void LeaveLine(TypingStats& stats);
 
 // The status bar's text: on an exercise page the line and the lesson so far, elsewhere the
 // last finished line; empty before any.

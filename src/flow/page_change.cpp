@@ -5,7 +5,6 @@
 #include "course/navigation.h"
 #include "course/page_table.h"
 #include "course/trial.h"
-#include "course/typing_stats.h"
 #include "display/bitmaps.h"
 #include "display/hand.h"
 #include "display/marks.h"
@@ -88,7 +87,6 @@ void ChangePage(Tutor& tutor, int dir)
         }
         Apply(tutor, move);
     }
-    LeaveLine(tutor.stats);
     Redraw(tutor);
 }
 

@@ -41,6 +41,7 @@ namespace {
 // Program-wide preferences.
 const QString kSettings = QStringLiteral("tastora");
 const QString kMarkErrors = QStringLiteral("markErrors");
+constexpr int kStatusMs = 250;
 
 // A wrong character in the typing area: red, and underlined for those who do not see red.
 QTextCharFormat WrongCharacterFormat()
@@ -91,6 +92,11 @@ MainWindow::MainWindow(Speaker& speaker, Clock& clock, Dialogs& dialogs, const R
     setCentralWidget(client_);
     status_->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(status_, 1);
+    // The figures are shown a few times a second, not at every key: writing the bar anew
+    // would cost as much as the rest of a key.
+    statusDue_.setSingleShot(true);
+    statusDue_.setInterval(kStatusMs);
+    connect(&statusDue_, &QTimer::timeout, this, &MainWindow::ShowStatus);
     edit_->setFrameShape(QFrame::StyledPanel);
     edit_->setFrameShadow(QFrame::Sunken);
     edit_->setTabChangesFocus(false);
@@ -173,7 +179,9 @@ void MainWindow::KeyHandled(const TypedKey* typed)
     if (typed) {
         // The typing area writes the character with the format chosen here.
         const bool wrong = typed->outcome.counted && !typed->outcome.correct;
-        edit_->setCurrentCharFormat(wrong && markErrors_->isChecked() ? WrongCharacterFormat() : QTextCharFormat());
+        const QTextCharFormat format = wrong && markErrors_->isChecked() ? WrongCharacterFormat() : QTextCharFormat();
+        if (edit_->currentCharFormat() != format)
+            edit_->setCurrentCharFormat(format);
         if (typed->finished)
             history_.Keep(*typed->finished);
     }
@@ -345,7 +353,8 @@ void MainWindow::FlushScreen()
 void MainWindow::ShowChanges()
 {
     client_->update(tutor_.screen.TakeChanged());
-    ShowStatus();
+    if (!statusDue_.isActive())
+        statusDue_.start();
 }
 
 void MainWindow::ShowStatus()

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <QMargins>
+#include <QTimer>
 
 #include <string>
 
@@ -42,7 +43,7 @@ public:
     // Places the outer window (frame included) at the tutor's window rectangle, fitted onto
     // the screen; again once the window manager tells the frame.
     void Place();
-    // Shows what the course drew since the last paint, and the figures in the status bar.
+    // Shows what the course drew since the last paint, and soon the figures in the status bar.
     void ShowChanges();
     // After a key the course handled: marks a wrong character, keeps a finished line, and
     // shows the changes.
@@ -89,6 +90,7 @@ private:
     ClientArea* client_;
     ::TypingArea* edit_;
     QLabel* status_;
+    QTimer statusDue_;
     QAction* leftHand_ = nullptr;    // the menu items with a check mark
     QAction* rightHand_ = nullptr;
     QAction* markErrors_ = nullptr;

@@ -88,7 +88,7 @@ TEST_F(TypingStatsTest, ErrorsAndTimesPerKey)
 }
 
 // The status bar: the line and the lesson so far on the exercise page, the last line elsewhere;
-// another lesson starts the lesson's figures afresh.
+// a line left and begun again, or another lesson, starts its figures afresh.
 TEST_F(TypingStatsTest, TheStatusTextFollowsTheLineAndTheLesson)
 {
     EXPECT_EQ(StatusText(stats, course, false).toStdString(), "");
@@ -100,6 +100,11 @@ TEST_F(TypingStatsTest, TheStatusTextFollowsTheLineAndTheLesson)
     EXPECT_EQ(StatusText(stats, course, true).toStdString(),
               "Zeile: 400 Anschläge/Min., 0 Fehler, 100 %   Übung 4: 160 Anschläge/Min., 1 Fehler, 75 %");
     EXPECT_EQ(StatusText(stats, course, false).toStdString(), "Letzte Zeile: 100 Anschläge/Min., 1 Fehler, 50 %");
+    course.nCharPos = 0;   // the learner left the page and came back: the line starts afresh
+    EXPECT_EQ(StatusText(stats, course, true).toStdString(),
+              "Zeile: noch kein Anschlag   Übung 4: 100 Anschläge/Min., 1 Fehler, 50 %");
+    Type({{'a', 11000}});
+    EXPECT_EQ(stats.line.keystrokes, 1);
     course.nLesson = 5;
     course.nExLine = course.nCharPos = 0;
     EXPECT_EQ(StatusText(stats, course, true).toStdString(), "Zeile: noch kein Anschlag   Übung 5: noch kein Anschlag");
