@@ -106,4 +106,5 @@ struct TypingStats {
     // The finished lines of that lesson and hand, and the last finished line.
     Tally lessonSoFar;
     std::optional<Tally> lastLine;
+    int otherLayoutKeys = 0;   // wrong keys that another keyboard layout than the German explains
 };

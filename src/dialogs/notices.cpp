@@ -2,6 +2,8 @@
 
 #include "dialogs/template_dialog.h"
 
+#include <QMessageBox>
+
 #include <array>
 
 namespace dialogs {
@@ -73,6 +75,15 @@ void ShowNotice(Notice notice, QWidget* parent)
 void ShowAbout(QWidget* parent)
 {
     ShowOkOnly({"Info über Tastora", 224, 126, kAbout}, parent);
+}
+
+void OpenWarning(QWidget* parent, const QString& title, const QString& text)
+{
+    SpeakGerman();
+    auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText);
+    box->open();
 }
 
 }  // namespace dialogs

@@ -1,6 +1,7 @@
 #include "flow/typing.h"
 
 #include "course/exercise.h"
+#include "course/keyboard_layout.h"
 #include "course/navigation.h"
 #include "course/page_table.h"
 #include "course/trial.h"
@@ -121,6 +122,8 @@ TypedKey OnCharacter(Tutor& tutor, unsigned char ch)
             PlayRecording(tutor, kClickRecording);
         typed.outcome = CheckExerciseChar(course, ch);
         typed.finished = CountTypedKey(tutor.stats, course, typed.outcome, tutor.clock.NowMs());
+        if (TypedOnOtherLayout(typed.outcome.expected, ch))
+            typed.otherLayout = ++tutor.stats.otherLayoutKeys == kOtherLayoutKeys;
         pageDone = CarryOut(tutor, typed.outcome);
     }
     if (pageDone)

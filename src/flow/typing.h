@@ -12,6 +12,8 @@ struct Tutor;
 struct TypedKey {
     KeyOutcome outcome;
     std::optional<FinishedLine> finished;
+    // The wrong keys show, for the first time, a keyboard set to another layout than the German.
+    bool otherLayout = false;
 };
 
 // What a typed character does: the hand strikes its key, and on the page where typing is

@@ -1,6 +1,6 @@
 #include "shell/learner_history.h"
 
-#include "dialogs/template_dialog.h"
+#include "dialogs/notices.h"
 #include "course/lessons.h"
 #include "display/key_table.h"
 #include "history/history.h"
@@ -8,7 +8,6 @@
 #include "tutor.h"
 
 #include <QDateTime>
-#include <QMessageBox>
 #include <QStandardPaths>
 
 namespace {
@@ -46,12 +45,7 @@ void LearnerHistory::Notice(const QString& text)
     if (noticed_)
         return;
     noticed_ = true;
-    // Without blocking: the learner may be typing.
-    dialogs::SpeakGerman();
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tastora"), text, QMessageBox::Ok, &window_);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setTextFormat(Qt::PlainText);
-    box->open();
+    dialogs::OpenWarning(&window_, QStringLiteral("Tastora"), text);   // the learner may be typing
 }
 
 void LearnerHistory::Keep(const FinishedLine& line)

@@ -43,6 +43,14 @@ const QString kSettings = QStringLiteral("tastora");
 const QString kMarkErrors = QStringLiteral("markErrors");
 constexpr int kStatusMs = 250;
 
+const QString kOtherLayoutText = QStringLiteral(
+    "Ihre Tastatur ist anscheinend nicht auf die deutsche Belegung eingestellt: Einige Tasten geben "
+    "andere Zeichen, als der Lehrgang erwartet, zum Beispiel y statt z oder ; statt ö.\n\n"
+    "Tastora braucht die deutsche Tastaturbelegung (QWERTZ). Stellen Sie in den Einstellungen Ihrer "
+    "Arbeitsumgebung die Eingabequelle \u201EDeutsch\u201C ein, unter GNOME zum Beispiel in "
+    "Einstellungen \u203A Tastatur \u203A Eingabequellen. In einem Terminal genügt der Befehl "
+    "\u201Esetxkbmap de\u201C.");
+
 // A wrong character in the typing area: red, and underlined for those who do not see red.
 QTextCharFormat WrongCharacterFormat()
 {
@@ -184,6 +192,8 @@ void MainWindow::KeyHandled(const TypedKey* typed)
             edit_->setCurrentCharFormat(format);
         if (typed->finished)
             history_.Keep(*typed->finished);
+        if (typed->otherLayout)
+            dialogs::OpenWarning(this, QStringLiteral("Tastaturbelegung"), kOtherLayoutText);
     }
     ShowChanges();
 }

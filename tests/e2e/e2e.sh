@@ -203,8 +203,21 @@ progress() {   # two lines with known mistakes: the status bar, the lines kept, 
         "probe texts '^Fortschritt' 'table cell' | head -5 | sed -n '1p;2p;4p' | tr '\n' ' ' | sed 's/ $//'"
 }
 
+other_layout() {   # a German keyboard set to the American layout: ö gives ";", and a notice says so once
+    trap 'stop; timeout 20 setxkbmap de' EXIT
+    begin us.klv 0 10 1000 5 5 705 505
+    xdotool key Down   # the exercise "lö lö öl ..."
+    timeout 20 setxkbmap us
+    xdotool type --delay 80 'l; l;'
+    expect "a notice names the German layout" yes eval "probe texts '^Tastaturbelegung$' label | grep -q 'braucht die deutsche Tastaturbelegung' && echo yes"
+    answer '^Tastaturbelegung$' Return
+    xdotool windowfocus --sync "$w" type --delay 80 ' l; l;'
+    sleep 1
+    check "the notice comes once a run" [ -z "$(shown '^Tastaturbelegung$')" ]
+}
+
 [ $# -gt 0 ] || set -- options start_screen lesson print small_window typing sounds saved unsaved goto_and_end bad_files \
-    focus_after_dialog progress
+    focus_after_dialog progress other_layout
 failed=0
 set +e
 for scenario in "$@"; do   # in a subshell, which a failed check or command ends
