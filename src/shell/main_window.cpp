@@ -120,23 +120,25 @@ void MainWindow::BuildMenu()
         const char* text;
         std::function<void()> run;
         QAction** checkMark = nullptr;   // an item with a check mark: where its action is kept
+        QKeySequence shortcut = {};
     };
     // clang-format off
     const Row rows[] = {
-        {"&Datei",      "&Neu...",              [this] { FileNew(tutor_); }},
-        {nullptr,       "&Öffnen...",           [this] { FileOpen(tutor_); }},
-        {nullptr,       "&Speichern",           [this] { FileSave(tutor_); }},
-        {nullptr,       "Speichern &Unter...",  [this] { FileSaveAs(tutor_); }},
+        {"&Datei",      "&Neu...",              [this] { FileNew(tutor_); }, nullptr, Qt::CTRL | Qt::Key_N},
+        {nullptr,       "&Öffnen...",           [this] { FileOpen(tutor_); }, nullptr, Qt::CTRL | Qt::Key_O},
+        {nullptr,       "&Speichern",           [this] { FileSave(tutor_); }, nullptr, Qt::CTRL | Qt::Key_S},
+        {nullptr,       "Speichern &Unter...",  [this] { FileSaveAs(tutor_); }, nullptr, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
         {},
         {nullptr,       "Seite Einrichten...",  [this] { printing_.Setup(); }},
-        {nullptr,       "&Drucken...",          [this] { printing_.PrintTypedText(edit_->toPlainText()); }},
+        {nullptr,       "&Drucken...",          [this] { printing_.PrintTypedText(edit_->toPlainText()); }, nullptr,
+                                                Qt::CTRL | Qt::Key_P},
         {},
-        {nullptr,       "&Beenden",             [this] { close(); }},
+        {nullptr,       "&Beenden",             [this] { close(); }, nullptr, Qt::CTRL | Qt::Key_Q},
         {"&Bearbeiten", "Ausschneiden\tCtrl+X", [this] { edit_->cut(); }},
         {nullptr,       "&Kopieren\tCtrl+C",    [this] { edit_->copy(); }},
         {nullptr,       "&Einfügen\tCtrl+V",    [this] { edit_->paste(); }},
         {nullptr,       "Löschen\tDel",         [this] { edit_->textCursor().removeSelectedText(); }},
-        {"&Lehrgang",   "Inhaltsverzeichnis",   [this] { dialogs::ShowContents(tutor_, this); }},
+        {"&Lehrgang",   "Inhaltsverzeichnis",   [this] { dialogs::ShowContents(tutor_, this); }, nullptr, Qt::Key_F1},
         {},
         {nullptr,       "Linke Hand",           [this] { SwitchHand(true); }, &leftHand_},
         {nullptr,       "Rechte Hand",          [this] { SwitchHand(false); }, &rightHand_},
@@ -168,6 +170,7 @@ void MainWindow::BuildMenu()
             run();
             ShowChanges();
         });
+        action->setShortcut(row.shortcut);
         if (row.checkMark) {
             action->setCheckable(true);
             *row.checkMark = action;

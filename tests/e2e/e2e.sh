@@ -203,6 +203,19 @@ progress() {   # two lines with known mistakes: the status bar, the lines kept, 
         "probe texts '^Fortschritt' 'table cell' | head -5 | sed -n '1p;2p;4p' | tr '\n' ' ' | sed 's/ $//'"
 }
 
+shortcuts() {   # the usual shortcuts open what their menu items open, and none of them is typed
+    begin kurz.klv 0 2 1000 5 5 705 505
+    xdotool type jj
+    xdotool key ctrl+o
+    answer '^Öffnen$' Escape
+    xdotool windowfocus --sync "$w" key F1
+    answer '^Inhaltsverzeichnis - Linke Hand$' Escape
+    xdotool windowfocus --sync "$w" key ctrl+shift+s
+    answer '^Speichern unter$' Escape
+    xdotool windowfocus --sync "$w" type h
+    expect "the shortcuts are not typed" jjh typed
+}
+
 other_layout() {   # a German keyboard set to the American layout: ö gives ";", and a notice says so once
     trap 'stop; timeout 20 setxkbmap de' EXIT
     begin us.klv 0 10 1000 5 5 705 505
@@ -217,7 +230,7 @@ other_layout() {   # a German keyboard set to the American layout: ö gives ";",
 }
 
 [ $# -gt 0 ] || set -- options start_screen lesson print small_window typing sounds saved unsaved goto_and_end bad_files \
-    focus_after_dialog progress other_layout
+    focus_after_dialog progress shortcuts other_layout
 failed=0
 set +e
 for scenario in "$@"; do   # in a subshell, which a failed check or command ends
