@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -86,6 +87,11 @@ QString Database::Open(bool create)
         return {};
     if (create && !QDir().mkpath(folder_))
         return QStringLiteral("Der Ordner %1 kann nicht angelegt werden").arg(QDir::toNativeSeparators(folder_));
+    // Two programs making the database at the same moment would lose one's lines: the one
+    // that comes second waits until the first has made it.
+    QLockFile making(DatabasePath(folder_) + QStringLiteral(".lock"));
+    if (create && !making.tryLock(busyMs_))
+        return QStringLiteral("Ein anderes Programm legt den Verlauf gerade an");
     QSqlDatabase db = QSqlDatabase::contains(name_) ? QSqlDatabase::database(name_, false)
                                                    : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     if (!db.isValid())

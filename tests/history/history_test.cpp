@@ -158,7 +158,7 @@ TEST(HistoryStore, TwoProgramsOnOneDatabaseKeepTheirLines)
         }
     }
     EXPECT_EQ(ReadBack(dir.path(), true).size(), 60u);
-    EXPECT_EQ(told.Count(), 0);
+    EXPECT_EQ(told.Count(), 0) << told.notices.join(' ').toStdString();
 }
 
 struct ProgressTest : testing::Test {
