@@ -38,6 +38,7 @@ struct Tutor {
     SoundState sound;
     DemoState demo;
     TypingStats stats;
+    PracticeState practice;
     ShellState shell;
 
     Speaker& speaker;

@@ -1,6 +1,7 @@
 #include "course/exercise.h"
 
 #include "course/layout.h"
+#include "course/practice.h"
 #include "platform/control_codes.h"
 #include "platform/palette.h"
 #include "tutor.h"
@@ -22,7 +23,8 @@ int ExerciseRowTop(const Tutor& tutor)
 void LoadExerciseLine(Tutor& tutor)
 {
     CourseState& course = tutor.course;
-    course.szLine = tutor.resources.strings.Get(course.nExBase + course.nExLine);
+    course.szLine = course.practicing == Practice::None ? tutor.resources.strings.Get(course.nExBase + course.nExLine)
+                                                        : PracticePageLine(tutor, course.nExLine);
     course.nLineLen = static_cast<int32_t>(course.szLine.size());
 }
 

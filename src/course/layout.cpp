@@ -1,5 +1,6 @@
 #include "course/layout.h"
 
+#include "course/page_table.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
 #include "tutor.h"
@@ -25,6 +26,8 @@ constexpr std::array<std::string_view, 4> kLargeColumns{"WMWMMWWNWWWMWWWWWNWWMWW
 
 ColumnClass PageColumn(int fontSize, int lesson, int page)
 {
+    if (lesson == pages::kPracticeLesson)
+        return kWide;
     if (lesson < 0 || lesson > kLastLesson || page < 1 || page > 4)
         return kNarrow;
     const auto& table = fontSize == kFontStandard ? kStandardColumns : kLargeColumns;

@@ -127,8 +127,18 @@ const PageRecord* FindPage(int lesson, int page, bool leftHand)
     return nullptr;
 }
 
+// The practice pages: a title and a line on how to go back, and the line to type on row 4.
+// clang-format off
+constexpr PageRecord kPracticePages[] = {
+    {kPracticeLesson, 1, B, kPracticeBlock, ParseLines("0:1 1:2"), None, "", 0, Ex, 4, Home, No},   // words
+    {kPracticeLesson, 2, B, kPracticeBlock, ParseLines("2:1 1:2"), None, "", 0, Ex, 4, Home, No},   // own text
+};
+// clang-format on
+
 const PageRecord* CurrentPage(const CourseState& course)
 {
+    if (course.practicing != Practice::None)
+        return &kPracticePages[course.practicing == Practice::Words ? 0 : 1];
     return FindPage(course.nLesson, course.nPage, course.bLeftHand);
 }
 

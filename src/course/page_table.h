@@ -111,7 +111,10 @@ std::span<const PageRecord> PageTable();
 // The record for a lesson, page and hand; nullptr when the page has no script.
 const PageRecord* FindPage(int lesson, int page, bool leftHand);
 
-// The record of the page the learner is on.
+// The practice pages stand beside the course as lesson 24; their text is block 3000.
+constexpr int8_t kPracticeLesson = 24;
+constexpr int16_t kPracticeBlock = 3000;
+// The record of the page the learner is on: the practice page while practising.
 const PageRecord* CurrentPage(const CourseState& course);
 
 // What follows from the table, in one place.

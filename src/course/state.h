@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Sound-studio choices.
 enum SoundStudio : int32_t {
@@ -25,6 +26,10 @@ constexpr bool IsErrorTone(int tone)
 }
 
 constexpr int kLastLesson = 23;
+
+// Practice beside the course, on a page of its own: words of the keys taught so far, or
+// the learner's own text.
+enum class Practice : uint8_t { None, Words, Text };
 
 // The main window's timers.
 enum TimerId : int { kDemoTimer = 1, kDictationTimer = 2 };
@@ -51,6 +56,13 @@ struct CourseState {
     int32_t nFontSize = kFontStandard;
     int32_t nSoundStudio = kSoundOff;
     int32_t nErrorTone = kErrorToneOff;
+    Practice practicing = Practice::None;   // the practice page is shown instead of nLesson/nPage
+};
+
+// The lines of the practice page.
+struct PracticeState {
+    std::vector<std::string> text;   // the learner's own text, broken into lines (code page 1252)
+    uint32_t seed = 1;               // the words of line n are drawn with seed + n
 };
 
 // The start-screen demonstration.
@@ -106,5 +118,6 @@ struct TypingStats {
     // The finished lines of that lesson and hand, and the last finished line.
     Tally lessonSoFar;
     std::optional<Tally> lastLine;
+    std::map<unsigned char, KeyTally> keyTotals;   // each character's strikes over the finished lines
     int otherLayoutKeys = 0;   // wrong keys that another keyboard layout than the German explains
 };

@@ -58,6 +58,11 @@ std::optional<FinishedLine> CountTypedKey(TypingStats& stats, const CourseState&
     }
     if (outcome.step != KeyOutcome::Step::NextLine && outcome.step != KeyOutcome::Step::LessonDone)
         return std::nullopt;
+    for (const auto& [ch, key] : stats.keys) {
+        KeyTally& total = stats.keyTotals[ch];
+        total.strikes += key.strikes;
+        total.errors += key.errors;
+    }
     FinishedLine finished{course.bLeftHand, course.nLesson, course.nExLine, stats.line, std::move(stats.keys)};
     stats.lessonSoFar += stats.line;
     stats.lastLine = stats.line;

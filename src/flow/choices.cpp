@@ -21,6 +21,7 @@ bool GoToLesson(Tutor& tutor, int lesson)
     if (course.bHomeShaded)
         RemoveShading(tutor);
     course.nLesson = static_cast<int16_t>(lesson);
+    course.practicing = Practice::None;
     course.nCharPos = 0;
     course.nExLine = 0;
     SetLessonStartPage(tutor);

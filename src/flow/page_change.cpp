@@ -1,6 +1,7 @@
 #include "flow/page_change.h"
 
 #include "course/demo.h"
+#include "course/free_practice.h"
 #include "course/layout.h"
 #include "course/navigation.h"
 #include "course/page_table.h"
@@ -52,7 +53,7 @@ void Redraw(Tutor& tutor)
     // come back with the keyboard of a page that shows none.
     LiftHand(tutor);
     const Rect frame = FrameRect(tutor);
-    PlaceColumn(tutor, course.nLesson, course.nPage);
+    PlaceColumn(tutor, page ? page->lesson : course.nLesson, page ? page->page : course.nPage);
     ClearRect(tutor.screen, frame);
     const bool wideEnough = tutor.ClientWidth() > PanelThreshold(course.nFontSize);
     if (page && !pages::HasPanel(*page)) {
@@ -78,6 +79,13 @@ void ChangePage(Tutor& tutor, int dir)
     if (dir != 0) {
         if (Dictating(tutor.course))
             tutor.clock.KillTimer(kDictationTimer);
+        if (tutor.course.practicing != Practice::None) {   // back to the course page left
+            tutor.course.practicing = Practice::None;
+            tutor.course.nExLine = 0;
+            tutor.course.nCharPos = 0;
+            Redraw(tutor);
+            return;
+        }
         const PageMove move = NextPage(tutor.course, dir);
         if (move.outcome != PageMove::Outcome::Moved) {
             tutor.speaker.Beep();
@@ -111,4 +119,21 @@ void DrawPageHand(Tutor& tutor)
             DrawHomeHand(tutor);
         break;
     }
+}
+
+bool StartPractice(Tutor& tutor, Practice kind)
+{
+    CourseState& course = tutor.course;
+    if (kind == Practice::Words && TaughtCharacters(tutor.resources.strings, course.nLesson, course.bLeftHand).empty())
+        return false;
+    if (Dictating(course))
+        tutor.clock.KillTimer(kDictationTimer);
+    if (course.bHomeShaded)
+        RemoveShading(tutor);
+    course.bHomeShaded = false;
+    course.practicing = kind;
+    course.nExLine = 0;
+    course.nCharPos = 0;
+    ChangePage(tutor, 0);
+    return true;
 }

@@ -4,6 +4,7 @@
 #include "course/layout.h"
 #include "course/lessons.h"
 #include "course/page_table.h"
+#include "course/practice.h"
 #include "course/trial.h"
 #include "display/banner.h"
 #include "display/hand.h"
@@ -64,9 +65,13 @@ void DrawInstructionPage(Tutor& tutor)
     if (page->kind == pages::Kind::KeyTrial) {
         DrawTrialPage(tutor, page->block);
     } else if (page->kind == pages::Kind::Exercise) {
-        const ExerciseSet set = ExerciseSetFor(course.nLesson, course.bLeftHand);
-        course.nExBase = set.base;
-        course.nExLines = set.lines;
+        if (course.practicing == Practice::None) {
+            const ExerciseSet set = ExerciseSetFor(course.nLesson, course.bLeftHand);
+            course.nExBase = set.base;
+            course.nExLines = set.lines;
+        } else {
+            course.nExLines = static_cast<int16_t>(PracticeLines(tutor));
+        }
         course.nLine = page->exerciseRow;
         DrawExerciseLine(tutor);
         if (Dictating(course))

@@ -69,6 +69,7 @@ void FileNew(Tutor& tutor)
     course.nExLine = 0;
     course.nLesson = 0;
     course.nPage = 1;
+    course.practicing = Practice::None;
     course.nWorkedLesson = 0;
     tutor.session.nSavedLesson = 0;
     course.nCorrect = 0;

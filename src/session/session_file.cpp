@@ -185,6 +185,7 @@ bool ReadSessionFile(Tutor& tutor, const std::string& path, Rect& window, bool o
     CourseState& course = tutor.course;
     course.bLeftHand = record.hand == 0;
     course.nLesson = record.lesson;
+    course.practicing = Practice::None;
     course.nFontSize = record.fontSize;
     course.nSoundStudio = record.soundStudio;
     course.nErrorTone = record.errorTone;

@@ -5,6 +5,7 @@
 #include "course/typing_stats.h"
 #include "dialogs/lesson_dialogs.h"
 #include "dialogs/notices.h"
+#include "dialogs/practice_dialogs.h"
 #include "dialogs/settings_sheet.h"
 #include "display/bitmaps.h"
 #include "display/hand.h"
@@ -149,6 +150,8 @@ void MainWindow::BuildMenu()
         {nullptr,       "&Erfolgskontrolle",    [this] { dialogs::ShowStatistics(tutor_, this); }},
         {nullptr,       "&Xaver",               [this] { WriteLineReport(tutor_); }},
         {},
+        {nullptr,       "Freies Ü&ben",         [this] { dialogs::PractiseWords(tutor_, this); }},
+        {nullptr,       "Eigener &Text...",     [this] { dialogs::PractiseOwnText(tutor_, this); }},
         {nullptr,       "&Fortschritt...",      [this] { history_.ShowProgress(tutor_); }},
         {nullptr,       "Fehler &markieren",    [this] { MarkErrors(markErrors_->isChecked()); }, &markErrors_},
         {},
@@ -400,5 +403,6 @@ void MainWindow::StartLesson1()
     }
     tutor_.course.nLesson = 0;
     tutor_.course.nPage = 2;
+    tutor_.course.practicing = Practice::None;
     ChangePage(tutor_, 0);
 }

@@ -216,6 +216,26 @@ shortcuts() {   # the usual shortcuts open what their menu items open, and none 
     expect "the shortcuts are not typed" jjh typed
 }
 
+practice() {   # Freies Üben, and a text of one's own from the clipboard; both lead back to the course
+    begin frei.klv 0 8 1000 5 5 705 505
+    steady start "$w"
+    menu "$w" l b
+    expect "Freies Üben shows its page" other against start "$w"
+    expect "Freies Üben is typed like an exercise" "Zeile: noch kein Anschlag   Übung 8: noch kein Anschlag" status
+    xdotool key Down
+    expect "Down goes back to the course page" "" status
+    steady course "$w"   # as the page was, its new keys no longer marked
+    printf 'Die Mühle – „ja“ €' | timeout -k 5 60 xclip -selection clipboard >/dev/null 2>&1
+    menu "$w" l t
+    xdotool windowfocus --sync "$(window '^Eigener Text$')" key alt+z
+    expect "what cannot be typed is named" "ausgelassen: „“€" eval "probe texts '^Eigener Text$' label | grep -o 'ausgelassen: .*'"
+    answer '^Eigener Text$' Return
+    xdotool windowfocus --sync "$w" type --delay 60 'Die Mühle - ja'
+    xdotool key Return
+    expect "the text's one line typed, the course page is back" same against course "$w"
+    expect "typed without a mistake" "Letzte Zeile: N Anschläge/Min., 0 Fehler, 100 %" status
+}
+
 other_layout() {   # a German keyboard set to the American layout: ö gives ";", and a notice says so once
     trap 'stop; timeout 20 setxkbmap de' EXIT
     begin us.klv 0 10 1000 5 5 705 505
@@ -230,7 +250,7 @@ other_layout() {   # a German keyboard set to the American layout: ö gives ";",
 }
 
 [ $# -gt 0 ] || set -- options start_screen lesson print small_window typing sounds saved unsaved goto_and_end bad_files \
-    focus_after_dialog progress shortcuts other_layout
+    focus_after_dialog progress shortcuts practice other_layout
 failed=0
 set +e
 for scenario in "$@"; do   # in a subshell, which a failed check or command ends
