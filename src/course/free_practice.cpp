@@ -118,12 +118,14 @@ std::string PracticeLine(const std::vector<std::string>& words, const std::strin
     };
 
     // The words that can be typed, each once, with their weights.
+    const auto typeable = [&isTaught](const std::string& word) {
+        return std::all_of(word.begin(), word.end(), [&isTaught](char c) { return isTaught[static_cast<unsigned char>(c)]; });
+    };
     std::vector<std::string> candidates;
     for (std::string word : words) {
         if (!shiftTaught && !word.empty())
             word[0] = static_cast<char>(Small(static_cast<unsigned char>(word[0])));
-        if (!word.empty() && static_cast<int>(word.size()) <= maxChars &&
-            std::all_of(word.begin(), word.end(), [&isTaught](char c) { return isTaught[static_cast<unsigned char>(c)]; }))
+        if (!word.empty() && static_cast<int>(word.size()) <= maxChars && typeable(word))
             candidates.push_back(std::move(word));
     }
     std::sort(candidates.begin(), candidates.end());

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ranges>
 #include <set>
-#include <sstream>
 
 namespace {
 
@@ -17,17 +17,16 @@ const StringTable& Course()
 std::vector<std::string> Words(const std::string& line)
 {
     std::vector<std::string> words;
-    std::istringstream in(line);
-    for (std::string word; in >> word;)
-        words.push_back(word);
+    for (const auto word : std::views::split(line, ' '))
+        words.emplace_back(word.begin(), word.end());
     return words;
 }
 
+// The word with its first letter small, as lines write nouns before Shift is taught.
 std::string Small(std::string word)
 {
-    for (char& c : word)
-        if ((c >= 'A' && c <= 'Z') || (static_cast<unsigned char>(c) >= 0xC0 && static_cast<unsigned char>(c) <= 0xDE))
-            c = static_cast<char>(c + 0x20);
+    const auto c = static_cast<unsigned char>(word[0]);
+    word[0] = static_cast<char>(c < 'a' || (c >= 0xC0 && c < 0xDF) ? c + 0x20 : c);
     return word;
 }
 
@@ -35,43 +34,36 @@ TEST(FreePractice, TaughtCharactersAreThoseOfTheLessonsSoFarForTheHand)
 {
     EXPECT_EQ(TaughtCharacters(Course(), 5, true), "dfghijkmru");
     EXPECT_EQ(TaughtCharacters(Course(), 5, false), "cdefghjkru");
-    EXPECT_EQ(TaughtCharacters(Course(), 2, true), "fghj");
     EXPECT_EQ(TaughtCharacters(Course(), 1, true), "");
 }
 
-// Every line holds only taught characters, real words each once, single spaces, and fits.
+// Every line holds only taught characters, real words each once and single spaces, and it
+// fills most of its width; the seed alone chooses it.
 TEST(FreePractice, LinesHoldOnlyTaughtKeysAndEachWordOnce)
 {
     std::set<std::string> known;
     for (const std::string& word : PracticeWords())
         known.insert({word, Small(word)});
-    const struct {
-        int lesson;
-        bool leftHand;
-        int width;
-    } cases[] = {{4, true, 45}, {5, true, 45}, {5, false, 30}, {8, true, 45}, {12, false, 50}, {23, true, 45}};
+    const struct { int lesson; bool leftHand; int width; } cases[] = {
+        {4, true, 45}, {5, true, 45}, {5, false, 30}, {8, true, 45}, {12, false, 50}, {23, true, 45}};
     for (const auto& c : cases) {
         const std::string taught = TaughtCharacters(Course(), c.lesson, c.leftHand);
+        std::string previous;
         for (uint32_t seed = 1; seed <= 20; ++seed) {
             const std::string line = PracticeLine(PracticeWords(), taught, {}, seed, c.width);
+            EXPECT_EQ(line, PracticeLine(PracticeWords(), taught, {}, seed, c.width));
+            EXPECT_NE(line, previous);
+            previous = line;
             const std::vector<std::string> words = Words(line);
             SCOPED_TRACE("lesson " + std::to_string(c.lesson) + (c.leftHand ? " left: " : " right: ") + line);
             EXPECT_LE(line.size(), std::size_t(c.width));
             EXPECT_GE(line.size() * 3, std::size_t(c.width * 2));
             EXPECT_EQ(line.find_first_not_of(taught + ' '), std::string::npos);
             EXPECT_EQ(std::set(words.begin(), words.end()).size(), words.size());
-            EXPECT_EQ(line.find("  "), std::string::npos);
             for (const std::string& word : words)
                 EXPECT_TRUE(known.contains(word)) << word;
         }
     }
-}
-
-TEST(FreePractice, TheSeedAloneChoosesTheLine)
-{
-    const std::string taught = TaughtCharacters(Course(), 8, true);
-    EXPECT_EQ(PracticeLine(PracticeWords(), taught, {}, 7), PracticeLine(PracticeWords(), taught, {}, 7));
-    EXPECT_NE(PracticeLine(PracticeWords(), taught, {}, 7), PracticeLine(PracticeWords(), taught, {}, 8));
 }
 
 TEST(FreePractice, WeakKeysComeMoreOften)
@@ -96,12 +88,7 @@ TEST(FreePractice, WeakKeysComeMoreOften)
 // once, and drills of the taught keys where the words do not fill half the line.
 TEST(FreePractice, SmallListsAndDrills)
 {
-    const struct {
-        std::vector<std::string> words;
-        std::string taught;
-        int width;
-        std::multiset<std::string> expected;
-    } cases[] = {
+    const struct { std::vector<std::string> words; std::string taught; int width; std::multiset<std::string> expected; } cases[] = {
         {{"Kuh", "Uhr", "Hut"}, "hkru", 7, {"kuh", "uhr"}},
         {{"Kuh", "Uhr"}, "Khkru", 6, {"Kuh"}},
         {{"Weg", "weg", "ehe"}, "eghw", 11, {"ehe", "weg"}},
@@ -110,7 +97,8 @@ TEST(FreePractice, SmallListsAndDrills)
         const std::vector<std::string> words = Words(PracticeLine(c.words, c.taught, {}, 1, c.width));
         EXPECT_EQ(std::multiset(words.begin(), words.end()), c.expected) << c.taught;
     }
-    for (const auto& [words, taught] : {std::pair{PracticeWords(), std::string("fghj")}, {{"du"}, "dfghjkru"}}) {
+    const std::string homeKeys = TaughtCharacters(Course(), 2, true);
+    for (const auto& [words, taught] : {std::pair{PracticeWords(), homeKeys}, {{"du"}, "dfghjkru"}}) {
         const std::string line = PracticeLine(words, taught, {}, 3, 40);
         EXPECT_GE(line.size(), 20u) << line;
         EXPECT_EQ(line.find_first_not_of(taught + ' '), std::string::npos) << line;

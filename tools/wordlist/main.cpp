@@ -113,8 +113,8 @@ int main(int argc, char* argv[])
 
     std::set<std::string> kept;
     for (const std::string& word : dictionary) {
-        const bool ownCharacters = std::all_of(word.begin(), word.end(),
-                                               [&taught](char c) { return taught.contains(static_cast<unsigned char>(c)); });
+        const bool ownCharacters =
+            std::all_of(word.begin(), word.end(), [&taught](char c) { return taught.contains(static_cast<unsigned char>(c)); });
         const bool abbreviation = std::any_of(word.begin() + (word.empty() ? 0 : 1), word.end(),
                                               [](char c) { return IsCapital(static_cast<unsigned char>(c)); }) ||
                                   !HasVowel(word);
