@@ -9,7 +9,8 @@ packages=(cmake g++ make qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql
           fonts-liberation2 libgtest-dev dpkg-dev file qt6-wayland)
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xdotool x11-xkb-utils x11-utils xclip imagemagick openbox poppler-utils libglib2.0-bin
-               desktop-file-utils appstream shared-mime-info dbus at-spi2-core python3-pyatspi sqlite3)
+               desktop-file-utils appstream shared-mime-info dbus at-spi2-core python3-pyatspi sqlite3
+               sway wtype grim)
 fi
 
 missing=()
