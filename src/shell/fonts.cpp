@@ -25,3 +25,10 @@ Rect FitWindowRect(const Rect& window, const Rect& screen, bool onSomeScreen, Si
     const int top = fit(window.top, height, screen.top, screen.bottom);
     return {left, top, left + static_cast<int>(width), top + static_cast<int>(height)};
 }
+
+Rect KeptWindowRect(const Rect& window, const Rect& placed, bool placesWindows)
+{
+    if (placesWindows)
+        return window;
+    return {placed.left, placed.top, placed.left + window.width(), placed.top + window.height()};
+}

@@ -22,9 +22,6 @@ int main(int argc, char* argv[])
         std::fputs(command.answer.c_str(), command.exitCode == 0 ? stdout : stderr);
         return command.exitCode;
     }
-    // The window goes where the session file says, which Wayland does not allow.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qgetenv("XDG_SESSION_TYPE") == "wayland")
-        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tastora"));   // names the data folder
 

@@ -305,6 +305,12 @@ Rect ToRect(const QRect& rect)
     return {rect.x(), rect.y(), rect.x() + rect.width(), rect.y() + rect.height()};
 }
 
+// Under Wayland a window can neither be moved nor learn where it is (its place reads 0, 0).
+bool PlacesWindows()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 }  // namespace
 
 void MainWindow::Place()
@@ -331,7 +337,8 @@ void MainWindow::ApplyPlacement()
     placedFrame_ = FrameMargins();
     placing_ = placedFrame_.isNull();
     ApplyMinimumSize();
-    move(placement_.left, placement_.top);
+    if (PlacesWindows())
+        move(placement_.left, placement_.top);
     resize(placement_.width() - placedFrame_.left() - placedFrame_.right(),
            placement_.height() - placedFrame_.top() - placedFrame_.bottom());
 }
@@ -346,7 +353,7 @@ void MainWindow::PlaceAgainWhenTheFrameIsKnown()
 
 Rect MainWindow::WindowRect() const
 {
-    return ToRect(frameGeometry());
+    return KeptWindowRect(ToRect(frameGeometry()), placement_, PlacesWindows());
 }
 
 void MainWindow::InvalidateClient()
