@@ -18,6 +18,7 @@
 #include "report/line_report.h"
 #include "session/file_commands.h"
 #include "shell/fonts.h"
+#include "shell/page_accessible.h"
 #include "shell/typing_area.h"
 #include "tutor.h"
 
@@ -58,6 +59,7 @@ ClientArea::ClientArea(Tutor& tutor, QWidget* parent) : QWidget(parent), tutor_(
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    InstallPageAccessible();
 }
 
 void ClientArea::Invalidate()
@@ -72,6 +74,7 @@ void ClientArea::paintEvent(QPaintEvent* event)
         dirty_ = false;
         tutor_.screenImage.fill(palette::kBackground);
         UpdateMainWindow(tutor_);
+        ReportPageChanges(this);
     }
     QPainter painter(this);
     const qreal scale = tutor_.screenImage.devicePixelRatio();
@@ -353,6 +356,7 @@ void MainWindow::FlushScreen()
 void MainWindow::ShowChanges()
 {
     client_->update(tutor_.screen.TakeChanged());
+    ReportPageChanges(client_);
     if (!statusDue_.isActive())
         statusDue_.start();
 }

@@ -203,8 +203,20 @@ progress() {   # two lines with known mistakes: the status bar, the lines kept, 
         "probe texts '^Fortschritt' 'table cell' | head -5 | sed -n '1p;2p;4p' | tr '\n' ' ' | sed 's/ $//'"
 }
 
+reader() {   # a screen reader reads the page: its lines, the exercise caret, another page
+    begin seite.klv 0 2 1000 5 5 705 505
+    local start instructions="Ihr Zeigefinger tippt 'Enter' und die~Rücktaste. Mit ihr geht es ein Zeichen zurück.~Am Ende der Zeile drücken Sie 'Enter'."
+    expect "the page reads the instructions, then the exercise line" "$instructions~${lines[0]}" probe page '^Tastora'
+    start=$(probe caret '^Tastora')
+    check "the caret is at the start of the exercise line ($start)" [ "${start#* }" = "${lines[0]}" ]
+    xdotool type --delay 80 jj
+    expect "two keys move the caret by two" "$((${start%% *} + 2)) ${lines[0]#jj}" probe caret '^Tastora'
+    xdotool key Down
+    expect "Down reads the next page" "Gut gemacht! Als Nächstes kommt Übung 3." eval "probe page '^Tastora' | cut -d~ -f1"
+}
+
 [ $# -gt 0 ] || set -- options start_screen lesson print small_window typing sounds saved unsaved goto_and_end bad_files \
-    focus_after_dialog progress
+    focus_after_dialog progress reader
 failed=0
 set +e
 for scenario in "$@"; do   # in a subshell, which a failed check or command ends

@@ -1,5 +1,6 @@
 # What the end-to-end scenarios read and write besides the screen; usage in lib.sh:
-# session FILE FIELDS... | record FILE | heard RAW OFFSET FOLDER NAME... | texts TITLE ROLE
+# session FILE FIELDS... | record FILE | heard RAW OFFSET FOLDER NAME... | texts TITLE ROLE |
+# page TITLE | caret TITLE | tree TITLE
 import re, struct, sys, wave
 
 command, args = sys.argv[1], sys.argv[2:]
@@ -18,17 +19,39 @@ elif command == "heard":   # the recordings found in the samples after byte OFFS
             found.append((at, name))
             at = played.find(samples, at + len(samples))
     print(*(name for _, name in sorted(found)))
-elif command == "texts":   # the texts of one role ("label", "text") in the window of that title
+else:   # the accessible nodes of the shown window of title TITLE (a pattern)
     import pyatspi
 
-    def walk(node):
-        yield node
+    def walk(node, depth=0):
+        yield node, depth
         for child in node:
-            yield from walk(child) if child is not None else ()
+            yield from walk(child, depth + 1) if child is not None else ()
 
-    for window in (window for app in pyatspi.Registry.getDesktop(0) if app is not None for window in app):
-        if window is not None and re.search(args[0], window.name) and window.getState().contains(pyatspi.STATE_SHOWING):
-            for node in filter(lambda node: node.getRoleName() == args[1], walk(window)):
-                print((node.queryText().getText(0, -1) if args[1] == "text" else node.name).replace("\n", "~"))
-            sys.exit(0)
-    sys.exit(1)
+    def text(node):
+        try:
+            return node.queryText().getText(0, -1)
+        except NotImplementedError:
+            return None
+
+    def window(title):
+        for app in pyatspi.Registry.getDesktop(0):
+            for window in app if app is not None else ():
+                if window is not None and re.search(title, window.name) and window.getState().contains(pyatspi.STATE_SHOWING):
+                    return window
+        sys.exit(1)
+
+    nodes = walk(window(args[0]))
+    if command == "texts":   # TITLE ROLE: the texts of one role ("label", "text"), line breaks as "~"
+        for node, _ in nodes:
+            if node.getRoleName() == args[1]:
+                print((text(node) if args[1] == "text" else node.name).replace("\n", "~"))
+    elif command in ("page", "caret"):   # TITLE: the page's text, line breaks as "~"; the caret's
+        page = next(node for node, _ in nodes if node.name == "Seite")   # offset and the rest of its line
+        if command == "page":
+            print(text(page).replace("\n", "~"))
+        else:
+            caret = page.queryText().caretOffset
+            print(caret, text(page)[caret:].split("\n")[0])
+    elif command == "tree":   # TITLE: role, name and text of every node, indented by depth
+        for node, depth in nodes:
+            print(f"{'  ' * depth}{node.getRoleName()} {node.name!r}" + (f" {text(node)!r}" if text(node) else ""))
