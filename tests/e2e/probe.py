@@ -1,6 +1,6 @@
 # What the end-to-end scenarios read and write besides the screen; usage in lib.sh:
 # session FILE FIELDS... | record FILE | heard RAW OFFSET FOLDER NAME... | texts TITLE ROLE |
-# page TITLE | caret TITLE | tree TITLE
+# page TITLE | caret TITLE | tree TITLE | events COUNT SECONDS
 import re, struct, sys, wave
 
 command, args = sys.argv[1], sys.argv[2:]
@@ -40,6 +40,23 @@ else:   # the accessible nodes of the shown window of title TITLE (a pattern)
                     return window
         sys.exit(1)
 
+    if command == "events":   # COUNT SECONDS: the first COUNT things the page tells a listener,
+        from gi.repository import GLib   # "caret OFFSET" or "text LENGTH", after a line "ready"
+        count, heard = int(args[0]), []
+
+        def hear(event):
+            if event.source is not None and event.source.name == "Seite":
+                caret = event.type.startswith("object:text-caret-moved")
+                heard.append(f"caret {event.detail1}" if caret else f"text {len(event.any_data)}")
+                print(heard[-1], flush=True)
+                if len(heard) == count:
+                    pyatspi.Registry.stop()
+
+        pyatspi.Registry.registerEventListener(hear, "object:text-caret-moved", "object:text-changed:insert")
+        GLib.timeout_add(1000, lambda: print("ready", flush=True))   # once the program knows of it
+        GLib.timeout_add(int(args[1]) * 1000, pyatspi.Registry.stop)
+        pyatspi.Registry.start()
+        sys.exit(0)
     nodes = walk(window(args[0]))
     if command == "texts":   # TITLE ROLE: the texts of one role ("label", "text"), line breaks as "~"
         for node, _ in nodes:
