@@ -19,7 +19,7 @@ elif command == "heard":   # the recordings found in the samples after byte OFFS
             found.append((at, name))
             at = played.find(samples, at + len(samples))
     print(*(name for _, name in sorted(found)))
-else:   # the accessible nodes of the shown window of title TITLE (a pattern)
+else:   # what the accessibility bus shows of the shown window of title TITLE (a pattern)
     import pyatspi
 
     def walk(node, depth=0):
@@ -28,28 +28,16 @@ else:   # the accessible nodes of the shown window of title TITLE (a pattern)
             yield from walk(child, depth + 1) if child is not None else ()
 
     def text(node):
-        try:
-            return node.queryText().getText(0, -1)
-        except NotImplementedError:
-            return None
-
-    def window(title):
-        for app in pyatspi.Registry.getDesktop(0):
-            for window in app if app is not None else ():
-                if window is not None and re.search(title, window.name) and window.getState().contains(pyatspi.STATE_SHOWING):
-                    return window
-        sys.exit(1)
+        return node.queryText().getText(0, -1) if "Text" in node.get_interfaces() else ""
 
     if command == "events":   # COUNT SECONDS: the first COUNT things the page tells a listener,
         from gi.repository import GLib   # "caret OFFSET" or "text LENGTH", after a line "ready"
-        count, heard = int(args[0]), []
+        heard = []
 
         def hear(event):
             if event.source is not None and event.source.name == "Seite":
-                caret = event.type.startswith("object:text-caret-moved")
-                heard.append(f"caret {event.detail1}" if caret else f"text {len(event.any_data)}")
-                print(heard[-1], flush=True)
-                if len(heard) == count:
+                heard.append(print(f"caret {event.detail1}" if "caret" in event.type else f"text {len(event.any_data)}", flush=True))
+                if len(heard) == int(args[0]):
                     pyatspi.Registry.stop()
 
         pyatspi.Registry.registerEventListener(hear, "object:text-caret-moved", "object:text-changed:insert")
@@ -57,18 +45,17 @@ else:   # the accessible nodes of the shown window of title TITLE (a pattern)
         GLib.timeout_add(int(args[1]) * 1000, pyatspi.Registry.stop)
         pyatspi.Registry.start()
         sys.exit(0)
-    nodes = walk(window(args[0]))
-    if command == "texts":   # TITLE ROLE: the texts of one role ("label", "text"), line breaks as "~"
-        for node, _ in nodes:
-            if node.getRoleName() == args[1]:
-                print((text(node) if args[1] == "text" else node.name).replace("\n", "~"))
-    elif command in ("page", "caret"):   # TITLE: the page's text, line breaks as "~"; the caret's
-        page = next(node for node, _ in nodes if node.name == "Seite")   # offset and the rest of its line
-        if command == "page":
-            print(text(page).replace("\n", "~"))
-        else:
-            caret = page.queryText().caretOffset
-            print(caret, text(page)[caret:].split("\n")[0])
-    elif command == "tree":   # TITLE: role, name and text of every node, indented by depth
-        for node, depth in nodes:
-            print(f"{'  ' * depth}{node.getRoleName()} {node.name!r}" + (f" {text(node)!r}" if text(node) else ""))
+    for window in (window for app in pyatspi.Registry.getDesktop(0) if app is not None for window in app):
+        if window is not None and re.search(args[0], window.name) and window.getState().contains(pyatspi.STATE_SHOWING):
+            for node, depth in walk(window):
+                if command == "texts" and node.getRoleName() == args[1]:   # TITLE ROLE: the texts of one role
+                    print((text(node) if args[1] == "text" else node.name).replace("\n", "~"))   # ("label", "text")
+                elif command == "page" and node.name == "Seite":   # TITLE: its text, line breaks as "~"
+                    print(text(node).replace("\n", "~"))
+                elif command == "caret" and node.name == "Seite":   # TITLE: its offset and the rest of its line
+                    caret = node.queryText().caretOffset
+                    print(caret, text(node)[caret:].split("\n")[0])
+                elif command == "tree":   # TITLE: role, name and text of every node, indented by depth
+                    print(f"{'  ' * depth}{node.getRoleName()} {node.name!r} {text(node)!r}")
+            sys.exit(0)
+    sys.exit(1)
