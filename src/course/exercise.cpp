@@ -97,6 +97,7 @@ void DrawExerciseLine(Tutor& tutor)
 {
     LoadExerciseLine(tutor);
     TextOutLine(tutor.screen, tutor.course.szLine, tutor.layout.xText + 1, ExerciseRowTop(tutor));
+    NotePageLine(tutor, tutor.layout.xText + 1, ExerciseRowTop(tutor), tutor.course.szLine, true);
     DrawExerciseCaret(tutor, true);
 }
 
@@ -106,9 +107,11 @@ void DrawNextExerciseLine(Tutor& tutor)
     const int y = ExerciseRowTop(tutor);
     const Rect row{tutor.layout.rcPageArea.left, y, FrameRect(tutor).right - 1, y + tutor.screen.TextHeight()};
     ClearRect(tutor.screen, row);
+    ForgetPageRows(tutor, row.top, row.bottom);
     ++course.nExLine;
     course.nCharPos = 0;
     LoadExerciseLine(tutor);
     TextOutLine(tutor.screen, course.szLine, tutor.layout.xText, y);
+    NotePageLine(tutor, tutor.layout.xText, y, course.szLine, true);
     DrawExerciseCaret(tutor, true);
 }

@@ -5,6 +5,7 @@
 #include "platform/palette.h"
 #include "tutor.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -89,7 +90,37 @@ void TextOutLine(Canvas& canvas, std::string_view text, int x, int y)
 
 void DrawStringLine(Tutor& tutor, int base, int offset, int x, int y)
 {
-    TextOutLine(tutor.screen, tutor.resources.strings.Get(base + offset), x, y);
+    const std::string& text = tutor.resources.strings.Get(base + offset);
+    TextOutLine(tutor.screen, text, x, y);
+    NotePageLine(tutor, x, y, text);
+}
+
+void NotePageLine(Tutor& tutor, int x, int y, std::string_view text, bool exercise)
+{
+    PageText& page = tutor.layout.text;
+    if (!page.collecting)
+        return;
+    const auto after = std::find_if(page.lines.begin(), page.lines.end(), [&](const PageLine& line) {
+        return line.y > y || (line.y == y && line.x > x);
+    });
+    page.lines.insert(after, PageLine{y, x, std::string(text), exercise});
+    ++page.revision;
+}
+
+void ForgetPageRows(Tutor& tutor, int top, int bottom)
+{
+    PageText& page = tutor.layout.text;
+    if (std::erase_if(page.lines, [&](const PageLine& line) { return line.y >= top && line.y < bottom; }) > 0)
+        ++page.revision;
+}
+
+void ForgetPageText(Tutor& tutor)
+{
+    PageText& page = tutor.layout.text;
+    if (!page.lines.empty()) {
+        page.lines.clear();
+        ++page.revision;
+    }
 }
 
 int RowTop(const Tutor& tutor, int row)

@@ -26,5 +26,10 @@ void ClearRect(Canvas& canvas, const Rect& rect);
 void TextOutLine(Canvas& canvas, std::string_view text, int x, int y);
 // Writes string id base + offset at (x, y).
 void DrawStringLine(Tutor& tutor, int base, int offset, int x, int y);
+// The page's text, while it is collected: a line drawn at (x, y); the lines whose top lies in
+// [top, bottom) cleared; all of it cleared.
+void NotePageLine(Tutor& tutor, int x, int y, std::string_view text, bool exercise = false);
+void ForgetPageRows(Tutor& tutor, int top, int bottom);
+void ForgetPageText(Tutor& tutor);
 // y of text row `row`.
 int RowTop(const Tutor& tutor, int row);

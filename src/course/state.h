@@ -78,12 +78,28 @@ struct DemoState {
     bool bDemoDone = false;   // it has run (or was left) and never runs again
 };
 
+// A line of text drawn on the page, and where.
+struct PageLine {
+    int y = 0;
+    int x = 0;
+    std::string text;       // code page 1252
+    bool exercise = false;  // the exercise line, whose caret is nCharPos
+};
+
+// The page's text as it is drawn, for a screen reader: kept only while `collecting`.
+struct PageText {
+    bool collecting = false;
+    std::vector<PageLine> lines;   // top to bottom, left to right
+    int revision = 0;              // counts the changes of `lines`
+};
+
 // The text column and rows of the page area.
 struct TextLayout {
     Rect rcPageArea;
     int32_t xText = 0;
     int32_t yText = 0;
     int16_t cyLine = 20;
+    PageText text;
 };
 
 // Speed, errors and errors per key of the learner's typing, beside the course's own count.

@@ -29,7 +29,9 @@ constexpr int kEnterPromptIndent = kTrialTextIndent - 20;
 
 void ClearRow(Tutor& tutor, int row)
 {
-    ClearRect(tutor.screen, RowRect(tutor.screen, tutor.layout.rcPageArea, RowTop(tutor, row)));
+    const Rect rect = RowRect(tutor.screen, tutor.layout.rcPageArea, RowTop(tutor, row));
+    ClearRect(tutor.screen, rect);
+    ForgetPageRows(tutor, rect.top, rect.bottom);
 }
 
 // The prompt of a step: the key and its finger on row 5, or, for Enter, the line on

@@ -49,6 +49,7 @@ void DrawInstructionPage(Tutor& tutor)
 {
     CourseState& course = tutor.course;
     const pages::PageRecord* page = pages::CurrentPage(course);
+    ForgetPageText(tutor);
     if (!page)
         return;
     if (page->exerciseFlag != pages::kKeepFlag)

@@ -19,6 +19,7 @@
 #include "report/line_report.h"
 #include "session/file_commands.h"
 #include "shell/fonts.h"
+#include "shell/page_accessible.h"
 #include "shell/typing_area.h"
 #include "tutor.h"
 
@@ -67,6 +68,7 @@ ClientArea::ClientArea(Tutor& tutor, QWidget* parent) : QWidget(parent), tutor_(
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    InstallPageAccessible();
 }
 
 void ClientArea::Invalidate()
@@ -81,6 +83,7 @@ void ClientArea::paintEvent(QPaintEvent* event)
         dirty_ = false;
         tutor_.screenImage.fill(palette::kBackground);
         UpdateMainWindow(tutor_);
+        ReportPageChanges(this);
     }
     QPainter painter(this);
     const qreal scale = tutor_.screenImage.devicePixelRatio();
@@ -376,6 +379,7 @@ void MainWindow::FlushScreen()
 void MainWindow::ShowChanges()
 {
     client_->update(tutor_.screen.TakeChanged());
+    ReportPageChanges(client_);
     if (!statusDue_.isActive())
         statusDue_.start();
 }

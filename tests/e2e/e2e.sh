@@ -249,8 +249,25 @@ other_layout() {   # a German keyboard set to the American layout: ö gives ";",
     check "the notice comes once a run" [ -z "$(shown '^Tastaturbelegung$')" ]
 }
 
+reader() {   # a screen reader reads the page: its lines, the exercise caret, another page
+    begin seite.klv 0 2 1000 5 5 705 505
+    local start instructions="Ihr Zeigefinger tippt 'Enter' und die~Rücktaste. Mit ihr geht es ein Zeichen zurück.~Am Ende der Zeile drücken Sie 'Enter'."
+    expect "the page reads the instructions, then the exercise line" "$instructions~${lines[0]}" probe page '^Tastora'
+    start=$(probe caret '^Tastora')
+    check "the caret is at the start of the exercise line ($start)" [ "${start#* }" = "${lines[0]}" ]
+    probe events 3 15 >told & local listener=$! caret=${start%% *}
+    expect "a listener hears what the page tells" ready eval 'head -1 told'
+    xdotool type --delay 80 jj
+    expect "two keys move the caret by two" "$((caret + 2)) ${lines[0]#jj}" probe caret '^Tastora'
+    xdotool key Down
+    expect "Down reads the next page" "Gut gemacht! Als Nächstes kommt Übung 3." eval "probe page '^Tastora' | cut -d~ -f1"
+    wait $listener || true
+    check "the listener heard each key's caret, then the new page ($(echo $(cat told)))" \
+        [ "$(echo $(sed '1d; s/^text [1-9][0-9]*$/text/' told))" = "caret $((caret + 1)) caret $((caret + 2)) text" ]
+}
+
 [ $# -gt 0 ] || set -- options start_screen lesson print small_window typing sounds saved unsaved goto_and_end bad_files \
-    focus_after_dialog progress shortcuts practice other_layout
+    focus_after_dialog progress reader shortcuts practice other_layout
 failed=0
 set +e
 for scenario in "$@"; do   # in a subshell, which a failed check or command ends
