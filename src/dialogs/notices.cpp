@@ -86,4 +86,16 @@ void OpenWarning(QWidget* parent, const QString& title, const QString& text)
     box->open();
 }
 
+void WarnOfOtherLayout(QWidget* parent)
+{
+    OpenWarning(parent, QStringLiteral("Tastaturbelegung"),
+                QStringLiteral(
+                    "Ihre Tastatur ist anscheinend nicht auf die deutsche Belegung eingestellt: Einige Tasten geben "
+                    "andere Zeichen, als der Lehrgang erwartet, zum Beispiel y statt z oder ; statt ö.\n\n"
+                    "Tastora braucht die deutsche Tastaturbelegung (QWERTZ). Stellen Sie in den Einstellungen Ihrer "
+                    "Arbeitsumgebung die Eingabequelle \u201EDeutsch\u201C ein, unter GNOME zum Beispiel in "
+                    "Einstellungen \u203A Tastatur \u203A Eingabequellen. In einem Terminal genügt der Befehl "
+                    "\u201Esetxkbmap de\u201C."));
+}
+
 }  // namespace dialogs

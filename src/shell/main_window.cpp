@@ -14,8 +14,6 @@
 #include "flow/page_change.h"
 #include "flow/screen.h"
 #include "platform/cp1252.h"
-#include "platform/fonts.h"
-#include "platform/palette.h"
 #include "report/line_report.h"
 #include "session/file_commands.h"
 #include "shell/fonts.h"
@@ -24,17 +22,14 @@
 #include "tutor.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMenuBar>
+#include <QMoveEvent>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTextCharFormat>
-#include <QGuiApplication>
-#include <QMenuBar>
-#include <QMoveEvent>
-#include <QPaintEvent>
-#include <QPainter>
-#include <QPlainTextEdit>
-#include <QScreen>
 
 #include <functional>
 
@@ -44,14 +39,6 @@ namespace {
 const QString kSettings = QStringLiteral("tastora");
 const QString kMarkErrors = QStringLiteral("markErrors");
 constexpr int kStatusMs = 250;
-
-const QString kOtherLayoutText = QStringLiteral(
-    "Ihre Tastatur ist anscheinend nicht auf die deutsche Belegung eingestellt: Einige Tasten geben "
-    "andere Zeichen, als der Lehrgang erwartet, zum Beispiel y statt z oder ; statt ö.\n\n"
-    "Tastora braucht die deutsche Tastaturbelegung (QWERTZ). Stellen Sie in den Einstellungen Ihrer "
-    "Arbeitsumgebung die Eingabequelle \u201EDeutsch\u201C ein, unter GNOME zum Beispiel in "
-    "Einstellungen \u203A Tastatur \u203A Eingabequellen. In einem Terminal genügt der Befehl "
-    "\u201Esetxkbmap de\u201C.");
 
 // A wrong character in the typing area: red, and underlined for those who do not see red.
 QTextCharFormat WrongCharacterFormat()
@@ -63,39 +50,6 @@ QTextCharFormat WrongCharacterFormat()
 }
 
 }  // namespace
-
-ClientArea::ClientArea(Tutor& tutor, QWidget* parent) : QWidget(parent), tutor_(tutor)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
-    InstallPageAccessible();
-}
-
-void ClientArea::Invalidate()
-{
-    dirty_ = true;
-    update();
-}
-
-void ClientArea::paintEvent(QPaintEvent* event)
-{
-    if (dirty_) {
-        dirty_ = false;
-        tutor_.screenImage.fill(palette::kBackground);
-        UpdateMainWindow(tutor_);
-        ReportPageChanges(this);
-    }
-    QPainter painter(this);
-    const qreal scale = tutor_.screenImage.devicePixelRatio();
-    for (const QRect& rect : event->region())
-        painter.drawImage(rect, tutor_.screenImage, QRectF(QPointF(rect.topLeft()) * scale, QSizeF(rect.size()) * scale));
-}
-
-void ClientArea::resizeEvent(QResizeEvent*)
-{
-    tutor_.ResizeClient(width(), height());
-    dirty_ = true;
-}
 
 MainWindow::MainWindow(Speaker& speaker, Clock& clock, Dialogs& dialogs, const Resources& resources)
     : tutor_({speaker, clock, dialogs, *this, *this}, resources), client_(new ClientArea(tutor_, this)),
@@ -202,7 +156,7 @@ void MainWindow::KeyHandled(const TypedKey* typed)
         if (typed->finished)
             history_.Keep(*typed->finished);
         if (typed->otherLayout)
-            dialogs::OpenWarning(this, QStringLiteral("Tastaturbelegung"), kOtherLayoutText);
+            dialogs::WarnOfOtherLayout(this);
     }
     ShowChanges();
 }

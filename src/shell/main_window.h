@@ -2,6 +2,7 @@
 
 #include "dialogs/printing.h"
 #include "flow/typing.h"
+#include "shell/client_area.h"
 #include "platform/geometry.h"
 #include "shell/learner_history.h"
 #include "shell/typing_area.h"
@@ -15,21 +16,6 @@
 
 class QAction;
 class QLabel;
-
-// The client area: shows the tutor's screen image and draws it anew when invalidated.
-class ClientArea : public QWidget {
-public:
-    ClientArea(Tutor& tutor, QWidget* parent);
-    void Invalidate();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    Tutor& tutor_;
-    bool dirty_ = true;
-};
 
 // The main window: it holds the tutor, shows its screen and serves as its view and typing area.
 class MainWindow : public QMainWindow, public MainView, public TypingField {
