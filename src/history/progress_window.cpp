@@ -147,9 +147,10 @@ ProgressWindow::ProgressWindow(const QString& folder, std::function<void(const Q
     chart_->setMinimumSize(520, 300);
     keyboard_ = new KeyboardView(this);
     lessons_ = new QTableWidget(0, kColumns, this);
-    lessons_->setHorizontalHeaderLabels({QStringLiteral("Lektion"), QStringLiteral("Zeilen"),
+    lessons_->setHorizontalHeaderLabels({QStringLiteral("Übung"), QStringLiteral("Zeilen"),
                                          QStringLiteral("Beste\nAnschläge/Min."), QStringLiteral("Genauigkeit"),
-                                         QString()});
+                                         QStringLiteral("Stand")});
+    lessons_->setAccessibleName(QStringLiteral("Übungen"));
     lessons_->verticalHeader()->hide();
     lessons_->setSelectionMode(QAbstractItemView::NoSelection);
     lessons_->setFocusPolicy(Qt::NoFocus);
