@@ -63,6 +63,9 @@ struct CourseState {
 struct PracticeState {
     std::vector<std::string> text;   // the learner's own text, broken into lines (code page 1252)
     uint32_t seed = 1;               // the words of line n are drawn with seed + n
+    // Each character's strikes and errors in the learner's history when practice began,
+    // those of this run's lines so far aside (they come from the run's own totals).
+    std::map<unsigned char, std::pair<int, int>> history;
 };
 
 // The start-screen demonstration.
@@ -134,6 +137,6 @@ struct TypingStats {
     // The finished lines of that lesson and hand, and the last finished line.
     Tally lessonSoFar;
     std::optional<Tally> lastLine;
-    std::map<unsigned char, KeyTally> keyTotals;   // each character's strikes over the finished lines
+    std::map<unsigned char, KeyTally> keyTotals;   // each character's strikes over the hand's finished lines
     int otherLayoutKeys = 0;   // wrong keys that another keyboard layout than the German explains
 };

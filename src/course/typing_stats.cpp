@@ -25,6 +25,8 @@ int AccuracyPercent(const Tally& tally)
 std::optional<FinishedLine> CountTypedKey(TypingStats& stats, const CourseState& course, const KeyOutcome& outcome,
                                           int64_t atMs)
 {
+    if (stats.leftHand != course.bLeftHand)
+        stats.keyTotals.clear();   // they are the hand's
     if (stats.lesson != course.nLesson || stats.leftHand != course.bLeftHand) {
         stats.lessonSoFar = {};
         stats.lesson = course.nLesson;

@@ -56,6 +56,9 @@ public:
     virtual void Add(const LineRecord& line) = 0;
     // Opens (or raises) the modeless Fortschritt window for a hand, over `parent`.
     virtual void ShowProgress(QWidget* parent, bool leftHand, const CourseShape& course) = 0;
+    // Each character's strikes and errors over the hand's stored lines (`instead` and the
+    // times left empty); empty when the history cannot be read.
+    virtual std::vector<KeyCount> KeyTotals(bool leftHand) = 0;
 };
 
 // What went wrong with the database, in German, for the learner; called on the thread that

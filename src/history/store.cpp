@@ -3,6 +3,7 @@
 #include "history/database.h"
 #include "history/progress_window.h"
 
+#include <map>
 #include <utility>
 
 namespace history {
@@ -103,6 +104,28 @@ void SqlStore::ShowProgress(QWidget* parent, bool leftHand, const CourseShape& c
         link_->window->setAttribute(Qt::WA_DeleteOnClose, false);
     }
     link_->window->Show(leftHand, course);
+}
+
+std::vector<KeyCount> SqlStore::KeyTotals(bool leftHand)
+{
+    Flush();   // the lines of this run too
+    std::vector<LineRecord> lines;
+    if (const QString error = Database(folder_, busyMs_).Read(leftHand, lines); !error.isEmpty()) {
+        link_->Tell(QStringLiteral("Der Verlauf kann nicht gelesen werden (%1).").arg(error));
+        return {};
+    }
+    std::map<unsigned char, KeyCount> totals;
+    for (const LineRecord& line : lines)
+        for (const KeyCount& key : line.keys) {
+            KeyCount& total = totals[key.expected];
+            total.expected = key.expected;
+            total.strikes += key.strikes;
+            total.errors += key.errors;
+        }
+    std::vector<KeyCount> keys;
+    for (const auto& [expected, total] : totals)
+        keys.push_back(total);
+    return keys;
 }
 
 }  // namespace history

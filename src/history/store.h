@@ -27,6 +27,7 @@ public:
 
     void Add(const LineRecord& line) override;
     void ShowProgress(QWidget* parent, bool leftHand, const CourseShape& course) override;
+    std::vector<KeyCount> KeyTotals(bool leftHand) override;
 
     // Waits until every line added so far has been written or has failed to be.
     void Flush();

@@ -54,6 +54,20 @@ void LearnerHistory::Keep(const FinishedLine& line)
         store->Add(RecordOf(line));
 }
 
+std::map<unsigned char, std::pair<int, int>> LearnerHistory::KeyTotals(const Tutor& tutor)
+{
+    std::map<unsigned char, std::pair<int, int>> totals;
+    if (history::Store* store = Store())
+        for (const history::KeyCount& key : store->KeyTotals(tutor.course.bLeftHand))
+            totals[key.expected] = {key.strikes, key.errors};
+    if (tutor.stats.leftHand == tutor.course.bLeftHand)
+        for (const auto& [ch, key] : tutor.stats.keyTotals) {
+            totals[ch].first -= key.strikes;
+            totals[ch].second -= key.errors;
+        }
+    return totals;
+}
+
 void LearnerHistory::ShowProgress(const Tutor& tutor)
 {
     history::Store* store = Store();

@@ -2,7 +2,9 @@
 
 #include "course/typing_stats.h"
 
+#include <map>
 #include <memory>
+#include <utility>
 
 class QWidget;
 struct Tutor;
@@ -20,6 +22,8 @@ public:
     ~LearnerHistory();
 
     void Keep(const FinishedLine& line);
+    // The hand's stored strikes and errors of each character, this run's lines aside.
+    std::map<unsigned char, std::pair<int, int>> KeyTotals(const Tutor& tutor);
     void ShowProgress(const Tutor& tutor);
 
 private:

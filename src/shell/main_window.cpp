@@ -107,7 +107,7 @@ void MainWindow::BuildMenu()
         {nullptr,       "&Erfolgskontrolle",    [this] { dialogs::ShowStatistics(tutor_, this); }},
         {nullptr,       "&Xaver",               [this] { WriteLineReport(tutor_); }},
         {},
-        {nullptr,       "Freies Ü&ben",         [this] { dialogs::PractiseWords(tutor_, this); }},
+        {nullptr,       "Freies Ü&ben",         [this] { PractiseWords(); }},
         {nullptr,       "Eigener &Text...",     [this] { dialogs::PractiseOwnText(tutor_, this); }},
         {nullptr,       "&Fortschritt...",      [this] { history_.ShowProgress(tutor_); }},
         {nullptr,       "Fehler &markieren",    [this] { MarkErrors(markErrors_->isChecked()); }, &markErrors_},
@@ -138,6 +138,13 @@ void MainWindow::BuildMenu()
     }
     ShowHand(true);
     markErrors_->setChecked(QSettings(kSettings).value(kMarkErrors, true).toBool());
+}
+
+// Free practice weighs the keys by the learner's whole history, read when it begins.
+void MainWindow::PractiseWords()
+{
+    tutor_.practice.history = history_.KeyTotals(tutor_);
+    dialogs::PractiseWords(tutor_, this);
 }
 
 void MainWindow::MarkErrors(bool mark)

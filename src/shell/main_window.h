@@ -65,6 +65,7 @@ private:
     Size MinimumOuterSize() const;
     void ApplyMinimumSize();
     void MarkErrors(bool mark);
+    void PractiseWords();
     QMargins FrameMargins() const;
     void ApplyPlacement();
     void PlaceAgainWhenTheFrameIsKnown();

@@ -1,3 +1,4 @@
+#include "course/practice.h"
 #include "course/typing_stats.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +111,20 @@ TEST_F(TypingStatsTest, TheStatusTextFollowsTheLineAndTheLesson)
     EXPECT_EQ(StatusText(stats, course, true).toStdString(), "Zeile: noch kein Anschlag   Übung 5: noch kein Anschlag");
     Type({{'a', 20000}});
     EXPECT_EQ(StatusText(stats, course, true).toStdString(), "Zeile: 0 Anschläge/Min., 0 Fehler, 100 %   Übung 5: 0 Anschläge/Min., 0 Fehler, 100 %");
+}
+
+// Free practice weighs each key by its errors in the history, with those of this run's lines;
+// keys never asked for have no rate, and another hand's lines count for nothing.
+TEST_F(TypingStatsTest, FreePracticeWeighsKeysByTheHistoryAndThisRun)
+{
+    Type({{'x', 0}, {'b', 100}, {'\r', 200}});   // a wrong, b right
+    PracticeState practice;
+    practice.history = {{'a', {6, 1}}, {'c', {0, 0}}};
+    EXPECT_EQ(ErrorRates(practice, stats), (std::map<unsigned char, double>{{'a', 2.0 / 7}, {'b', 0.0}}));
+    course.bLeftHand = false;
+    course.nExLine = course.nCharPos = 0;
+    Type({{'a', 300}, {'b', 400}, {'\r', 500}});
+    EXPECT_EQ(ErrorRates({}, stats), (std::map<unsigned char, double>{{'a', 0.0}, {'b', 0.0}}));
 }
 
 }  // namespace

@@ -56,9 +56,15 @@ TEST(HistoryStore, KeepsEachHandsLinesWithTheirKeys)
         EXPECT_FALSE(QFile::exists(DatabasePath(dir.path() + "/neu/tastora")));   // not before the first line
         store.Add(left);
         store.Add(Line(false, 7, 0, 10, 0, 5000));
+        store.Add(Line(true, 6, 0, 10, 1, 5000, {{'j', 3, 1, {{'u', 1}}, 0, 0}}));
+        // Free practice weighs the keys by their sums over the hand's lines, this one's too.
+        std::vector<std::tuple<unsigned char, int, int>> totals;
+        for (const KeyCount& key : store.KeyTotals(true))
+            totals.emplace_back(key.expected, key.strikes, key.errors);
+        EXPECT_EQ(totals, (std::vector<std::tuple<unsigned char, int, int>>{{' ', 5, 0}, {'j', 15, 3}}));
     }
     const auto lines = ReadBack(dir.path() + "/neu/tastora", true);
-    ASSERT_EQ(lines.size(), 1u);
+    ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(Fields(lines[0]), Fields(left));
     ASSERT_EQ(lines[0].keys.size(), 2u);
     for (size_t i = 0; i < 2; ++i) {
