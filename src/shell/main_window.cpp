@@ -66,6 +66,7 @@ MainWindow::MainWindow(Speaker& speaker, Clock& clock, Dialogs& dialogs, const R
     edit_->setFrameShape(QFrame::StyledPanel);
     edit_->setFrameShadow(QFrame::Sunken);
     edit_->setTabChangesFocus(false);
+    edit_->setAccessibleName(QStringLiteral("Schreibfeld"));   // what a screen reader calls it
     BuildMenu();
 }
 
