@@ -179,32 +179,35 @@ QString Database::Read(bool leftHand, std::vector<LineRecord>& lines)
     QString error;
     if (!Run(query, QStringLiteral("BEGIN"), error))
         return error;
+    // Runs a query over the hand's rows; false (the transaction rolled back) when it fails.
+    const auto select = [&](const char* sql) {
+        query.prepare(QString::fromLatin1(sql));
+        query.addBindValue(int(leftHand));
+        if (query.exec())
+            return true;
+        error = Rollback(name_, query.lastError().text());
+        return false;
+    };
     std::map<qint64, size_t> byId;
-    query.prepare(QStringLiteral("SELECT id, finished_at, lesson, line, keystrokes, errors, typing_ms FROM lines "
-                                 "WHERE left_hand = ? ORDER BY finished_at, id"));
-    query.addBindValue(int(leftHand));
-    if (!query.exec())
-        return Rollback(name_, query.lastError().text());
+    if (!select("SELECT id, finished_at, lesson, line, keystrokes, errors, typing_ms FROM lines "
+                "WHERE left_hand = ? ORDER BY finished_at, id"))
+        return error;
     while (query.next()) {
         byId[query.value(0).toLongLong()] = lines.size();
         lines.push_back({query.value(1).toLongLong(), leftHand, query.value(2).toInt(), query.value(3).toInt(),
                          query.value(4).toInt(), query.value(5).toInt(), query.value(6).toLongLong(), {}});
     }
-    query.prepare(QStringLiteral("SELECT k.line_id, k.expected, k.strikes, k.errors, k.correct_ms, k.timed_strikes "
-                                 "FROM keys k JOIN lines l ON l.id = k.line_id WHERE l.left_hand = ? ORDER BY k.rowid"));
-    query.addBindValue(int(leftHand));
-    if (!query.exec())
-        return Rollback(name_, query.lastError().text());
+    if (!select("SELECT k.line_id, k.expected, k.strikes, k.errors, k.correct_ms, k.timed_strikes "
+                "FROM keys k JOIN lines l ON l.id = k.line_id WHERE l.left_hand = ? ORDER BY k.rowid"))
+        return error;
     while (query.next()) {
         auto& keys = lines[byId.at(query.value(0).toLongLong())].keys;
         keys.push_back({static_cast<unsigned char>(query.value(1).toInt()), query.value(2).toInt(),
                         query.value(3).toInt(), {}, query.value(4).toLongLong(), query.value(5).toInt()});
     }
-    query.prepare(QStringLiteral("SELECT t.line_id, t.expected, t.typed, t.count FROM typed_instead t "
-                                 "JOIN lines l ON l.id = t.line_id WHERE l.left_hand = ? ORDER BY t.rowid"));
-    query.addBindValue(int(leftHand));
-    if (!query.exec())
-        return Rollback(name_, query.lastError().text());
+    if (!select("SELECT t.line_id, t.expected, t.typed, t.count FROM typed_instead t "
+                "JOIN lines l ON l.id = t.line_id WHERE l.left_hand = ? ORDER BY t.rowid"))
+        return error;
     while (query.next()) {
         for (KeyCount& key : lines[byId.at(query.value(0).toLongLong())].keys)
             if (key.expected == query.value(1).toInt()) {
