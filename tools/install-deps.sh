@@ -5,9 +5,10 @@
 set -euo pipefail
 
 # Qt Charts' CMake files need Qt OpenGL's, which qt6-charts-dev does not pull in; the words of
-# free practice are picked from wngerman's dictionary at build time.
+# free practice are picked from wngerman's dictionary at build time, the common ones
+# by how often the German fortunes (fortunes-de) use them.
 packages=(cmake g++ make qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-translations-l10n libsdl2-dev
-          fonts-liberation2 libgtest-dev dpkg-dev file wngerman qt6-wayland)
+          fonts-liberation2 libgtest-dev dpkg-dev file wngerman fortunes-de qt6-wayland)
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xdotool x11-xkb-utils x11-utils xclip imagemagick openbox poppler-utils libglib2.0-bin
                desktop-file-utils appstream shared-mime-info dbus at-spi2-core python3-pyatspi sqlite3

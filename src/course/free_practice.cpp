@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
 #include <string_view>
 
 // Made at build time by tools/wordlist: the words, each ended by '\n'.
@@ -12,6 +13,8 @@ extern const char kPracticeWords[];
 namespace {
 
 constexpr double kWeakKeyWeight = 8;
+// How many drills a line draws at most to find ones it does not hold yet.
+constexpr int kDrillTries = 100;
 
 bool IsCapital(unsigned char c)
 {
@@ -156,17 +159,19 @@ std::string PracticeLine(const std::vector<std::string>& words, const std::strin
         weights[static_cast<std::size_t>(pick)] = 0;
     }
 
-    // Drills of the taught keys where the words leave most of the line empty: "aba" of two
+    // Drills of the taught keys where the words run out before the line is full: "aba" of two
     // keys picked by their weight, as in "fgf jjj".
     std::vector<double> keyWeights(taught.size());
     for (std::size_t i = 0; i < taught.size(); ++i)
         keyWeights[i] = isTaught[static_cast<unsigned char>(taught[i])] ? weight(taught.substr(i, 1)) : 0;
-    while (static_cast<int>(line.size()) * 2 < maxChars && room() >= 3) {
+    std::set<std::string> drills;
+    for (int tries = 0; room() >= 3 && tries < kDrillTries; ++tries) {
         const int a = PickByWeight(keyWeights, random), b = PickByWeight(keyWeights, random);
         if (a < 0)
             break;
         const char outer = taught[static_cast<std::size_t>(a)], inner = taught[static_cast<std::size_t>(b)];
-        append(std::string{outer, inner, outer});
+        if (const std::string drill{outer, inner, outer}; drills.insert(drill).second)
+            append(drill);
     }
     return line;
 }

@@ -25,8 +25,8 @@ std::string TaughtCharacters(const StringTable& strings, int lesson, bool leftHa
 // characters, each once, separated by single spaces. Before Shift is taught (no capital among
 // `taught`) nouns are written small, as the course's early lines do. A word is picked with the
 // weight 1 + 8 * the sum of its characters' error rates (errors to strokes; a capital counts as
-// its key), so weak keys come more often. Where the words fill less than half the line, drills
-// of taught characters fill it ("fgf jjj"). The same arguments give the same line; it is empty
+// its key), so weak keys come more often. Where the words run out before the line is full,
+// drills of taught characters fill it ("fgf jjj"). The same arguments give the same line; it is empty
 // only when nothing is taught.
 std::string PracticeLine(const std::vector<std::string>& words, const std::string& taught,
                          const std::map<unsigned char, double>& errorRate, uint32_t seed,
