@@ -97,8 +97,7 @@ std::string TaughtCharacters(const StringTable& strings, int lesson, bool leftHa
     return taught;
 }
 
-std::string PracticeLine(const std::vector<std::string>& words, const std::string& taught,
-                         const std::map<unsigned char, double>& errorRate, uint32_t seed, int maxChars)
+std::vector<std::string> TypeableWords(const std::vector<std::string>& words, const std::string& taught)
 {
     std::array<bool, 256> isTaught{};
     for (const char c : taught)
@@ -106,6 +105,21 @@ std::string PracticeLine(const std::vector<std::string>& words, const std::strin
     isTaught[' '] = false;
     const bool shiftTaught = std::any_of(taught.begin(), taught.end(),
                                          [](char c) { return IsCapital(static_cast<unsigned char>(c)); });
+    std::vector<std::string> typeable;
+    for (std::string word : words) {
+        if (!shiftTaught && !word.empty())
+            word[0] = static_cast<char>(Small(static_cast<unsigned char>(word[0])));
+        if (!word.empty() && std::all_of(word.begin(), word.end(), [&isTaught](char c) { return isTaught[static_cast<unsigned char>(c)]; }))
+            typeable.push_back(std::move(word));
+    }
+    std::sort(typeable.begin(), typeable.end());
+    typeable.erase(std::unique(typeable.begin(), typeable.end()), typeable.end());
+    return typeable;
+}
+
+std::string PracticeLine(const std::vector<std::string>& typeable, const std::string& taught,
+                         const std::map<unsigned char, double>& errorRate, uint32_t seed, int maxChars)
+{
     const auto rate = [&errorRate](unsigned char c) {
         double worst = 0;
         for (const unsigned char key : {c, Small(c)})
@@ -119,22 +133,8 @@ std::string PracticeLine(const std::vector<std::string>& words, const std::strin
             sum += rate(static_cast<unsigned char>(c));
         return 1 + kWeakKeyWeight * sum;
     };
-
-    // The words that can be typed, each once, with their weights.
-    const auto typeable = [&isTaught](const std::string& word) {
-        return std::all_of(word.begin(), word.end(), [&isTaught](char c) { return isTaught[static_cast<unsigned char>(c)]; });
-    };
-    std::vector<std::string> candidates;
-    for (std::string word : words) {
-        if (!shiftTaught && !word.empty())
-            word[0] = static_cast<char>(Small(static_cast<unsigned char>(word[0])));
-        if (!word.empty() && static_cast<int>(word.size()) <= maxChars && typeable(word))
-            candidates.push_back(std::move(word));
-    }
-    std::sort(candidates.begin(), candidates.end());
-    candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
     std::vector<double> weights;
-    for (const std::string& word : candidates)
+    for (const std::string& word : typeable)
         weights.push_back(weight(word));
 
     Random random(seed);
@@ -149,13 +149,13 @@ std::string PracticeLine(const std::vector<std::string>& words, const std::strin
     };
     for (;;) {
         std::vector<double> fitting = weights;
-        for (std::size_t i = 0; i < candidates.size(); ++i)
-            if (static_cast<int>(candidates[i].size()) > room())
+        for (std::size_t i = 0; i < typeable.size(); ++i)
+            if (static_cast<int>(typeable[i].size()) > room())
                 fitting[i] = 0;
         const int pick = PickByWeight(fitting, random);
         if (pick < 0)
             break;
-        append(candidates[static_cast<std::size_t>(pick)]);
+        append(typeable[static_cast<std::size_t>(pick)]);
         weights[static_cast<std::size_t>(pick)] = 0;
     }
 
@@ -163,7 +163,7 @@ std::string PracticeLine(const std::vector<std::string>& words, const std::strin
     // keys picked by their weight, as in "fgf jjj".
     std::vector<double> keyWeights(taught.size());
     for (std::size_t i = 0; i < taught.size(); ++i)
-        keyWeights[i] = isTaught[static_cast<unsigned char>(taught[i])] ? weight(taught.substr(i, 1)) : 0;
+        keyWeights[i] = taught[i] != ' ' ? weight(taught.substr(i, 1)) : 0;
     std::set<std::string> drills;
     for (int tries = 0; room() >= 3 && tries < kDrillTries; ++tries) {
         const int a = PickByWeight(keyWeights, random), b = PickByWeight(keyWeights, random);

@@ -19,13 +19,17 @@ std::map<unsigned char, double> ErrorRates(const PracticeState& practice, const 
     return rates;
 }
 
-std::string PracticePageLine(const Tutor& tutor, int line)
+std::string PracticePageLine(Tutor& tutor, int line)
 {
     const CourseState& course = tutor.course;
+    PracticeState& practice = tutor.practice;
     if (course.practicing == Practice::Text)
-        return line >= 0 && line < static_cast<int>(tutor.practice.text.size()) ? tutor.practice.text[line] : std::string();
-    return PracticeLine(PracticeWords(), TaughtCharacters(tutor.resources.strings, course.nLesson, course.bLeftHand),
-                        ErrorRates(tutor.practice, tutor.stats), tutor.practice.seed + static_cast<uint32_t>(line));
+        return line >= 0 && line < static_cast<int>(practice.text.size()) ? practice.text[line] : std::string();
+    const std::string taught = TaughtCharacters(tutor.resources.strings, course.nLesson, course.bLeftHand);
+    if (!practice.words || practice.words->first != taught)
+        practice.words.emplace(taught, TypeableWords(PracticeWords(), taught));
+    return PracticeLine(practice.words->second, taught, ErrorRates(practice, tutor.stats),
+                        practice.seed + static_cast<uint32_t>(line));
 }
 
 int PracticeLines(const Tutor& tutor)

@@ -66,6 +66,8 @@ struct PracticeState {
     // Each character's strikes and errors in the learner's history when practice began,
     // those of this run's lines so far aside (they come from the run's own totals).
     std::map<unsigned char, std::pair<int, int>> history;
+    // The words typeable with the taught characters (first), kept while those stay the same.
+    std::optional<std::pair<std::string, std::vector<std::string>>> words;
 };
 
 // The start-screen demonstration.
