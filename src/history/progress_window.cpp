@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMessageBox>
@@ -37,10 +38,15 @@ QFont DialogFont()
 }
 
 // The keyboard picture, each key that was asked for tinted from green (no errors) to red
-// (a fifth or more wrong); pointing at a key tells its figures.
+// (a fifth or more wrong); pointing at a key tells its figures, and so does choosing it with
+// the arrow keys (Home and End too), in a tooltip and in the picture's accessible description.
 class KeyboardView : public QWidget {
 public:
-    explicit KeyboardView(QWidget* parent) : QWidget(parent) {}
+    explicit KeyboardView(QWidget* parent) : QWidget(parent)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+        setAccessibleName(QStringLiteral("Fehler je Taste"));
+    }
 
     void Show(const CourseShape& course, const std::vector<LineRecord>& lines)
     {
@@ -55,6 +61,12 @@ public:
                 key = keys_.insert(keys_.end(), Key{rect, {}});
             key->characters.push_back(character);
         }
+        // The arrow keys walk the keys asked for, row by row.
+        std::sort(keys_.begin(), keys_.end(), [](const Key& a, const Key& b) {
+            return std::pair(a.rect.top(), a.rect.left()) < std::pair(b.rect.top(), b.rect.left());
+        });
+        chosen_ = -1;
+        setAccessibleDescription(QString());
         setFixedSize(picture_.isNull() ? QSize(0, 0) : picture_.deviceIndependentSize().toSize());
         update();
     }
@@ -79,16 +91,15 @@ protected:
         QPainter painter(this);
         painter.drawImage(QPoint(0, 0), picture_);
         for (const Key& key : keys_) {
-            int strikes = 0, errors = 0;
-            for (unsigned char character : key.characters)
-                if (auto figures = totals_.find(character); figures != totals_.end()) {
-                    strikes += figures->second.strikes;
-                    errors += figures->second.errors;
-                }
+            const auto [strikes, errors] = Figures(key);
             if (strikes == 0)
                 continue;
             const double share = std::min(1.0, errors * 5.0 / strikes);
             painter.fillRect(key.rect, QColor::fromHsvF(float(1.0 - share) / 3, 0.9f, 0.9f, 0.45f));
+        }
+        if (hasFocus() && chosen_ >= 0) {
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
+            painter.drawRect(keys_[std::size_t(chosen_)].rect.adjusted(1, 1, -2, -2));
         }
     }
 
@@ -105,14 +116,75 @@ protected:
         return true;
     }
 
+    void focusInEvent(QFocusEvent* event) override
+    {
+        Walk(0);
+        QWidget::focusInEvent(event);
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QToolTip::hideText();
+        update();
+        QWidget::focusOutEvent(event);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        constexpr int kFar = 1000;
+        switch (event->key()) {
+        case Qt::Key_Left: Walk(-1); break;
+        case Qt::Key_Right: Walk(1); break;
+        case Qt::Key_Home: Walk(-kFar); break;
+        case Qt::Key_End: Walk(kFar); break;
+        default: QWidget::keyPressEvent(event);
+        }
+    }
+
 private:
     struct Key {
         QRect rect;
         std::vector<unsigned char> characters;
     };
+
+    std::pair<int, int> Figures(const Key& key) const
+    {
+        int strikes = 0, errors = 0;
+        for (unsigned char character : key.characters)
+            if (auto figures = totals_.find(character); figures != totals_.end()) {
+                strikes += figures->second.strikes;
+                errors += figures->second.errors;
+            }
+        return {strikes, errors};
+    }
+
+    // Chooses the key `steps` keys asked for away from the chosen one (the first at the
+    // start), as far as there are, and tells its figures.
+    void Walk(int steps)
+    {
+        std::vector<int> asked;
+        for (std::size_t i = 0; i < keys_.size(); ++i)
+            if (Figures(keys_[i]).first > 0)
+                asked.push_back(int(i));
+        if (asked.empty()) {
+            setAccessibleDescription(QStringLiteral("Noch keine Anschläge"));
+            return;
+        }
+        const auto at = std::find(asked.begin(), asked.end(), chosen_);
+        const int from = at == asked.end() ? 0 : int(at - asked.begin());
+        chosen_ = asked[std::size_t(std::clamp(from + steps, 0, int(asked.size()) - 1))];
+        const QRect rect = keys_[std::size_t(chosen_)].rect;
+        const QString tip = TipAt(rect.center());
+        setAccessibleDescription(tip);
+        if (isVisible())
+            QToolTip::showText(mapToGlobal(rect.bottomLeft()), tip, this);
+        update();
+    }
+
     QImage picture_;
     std::vector<Key> keys_;
     std::map<unsigned char, KeyFigures> totals_;
+    int chosen_ = -1;   // the key chosen with the keyboard, an index of keys_
 };
 
 namespace {
@@ -145,6 +217,7 @@ ProgressWindow::ProgressWindow(const QString& folder, std::function<void(const Q
     chart_ = new QChartView(this);
     chart_->setRenderHint(QPainter::Antialiasing);
     chart_->setMinimumSize(520, 300);
+    chart_->setFocusPolicy(Qt::NoFocus);   // nothing in it to do with keys
     keyboard_ = new KeyboardView(this);
     lessons_ = new QTableWidget(0, kColumns, this);
     lessons_->setHorizontalHeaderLabels({QStringLiteral("Übung"), QStringLiteral("Zeilen"),
@@ -153,14 +226,14 @@ ProgressWindow::ProgressWindow(const QString& folder, std::function<void(const Q
     lessons_->setAccessibleName(QStringLiteral("Übungen"));
     lessons_->verticalHeader()->hide();
     lessons_->setSelectionMode(QAbstractItemView::NoSelection);
-    lessons_->setFocusPolicy(Qt::NoFocus);
+    lessons_->setTabKeyNavigation(false);   // Tab goes on to the buttons; the arrows scroll
     lessons_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     trouble_ = new QLabel(this);
     trouble_->setWordWrap(true);
     trouble_->hide();
 
-    auto* exportButton = new QPushButton(QStringLiteral("Exportieren..."), this);
-    auto* clearButton = new QPushButton(QStringLiteral("Zurücksetzen"), this);
+    auto* exportButton = new QPushButton(QStringLiteral("&Exportieren..."), this);
+    auto* clearButton = new QPushButton(QStringLiteral("&Zurücksetzen"), this);
     auto* closeButton = new QPushButton(QStringLiteral("Schließen"), this);
     closeButton->setDefault(true);
     connect(exportButton, &QPushButton::clicked, this, [this] { AskExport(); });
@@ -293,6 +366,11 @@ void ProgressWindow::ShowLessons()
     for (int column = 0; column < kColumns; ++column)
         width += lessons_->columnWidth(column);
     lessons_->setMinimumWidth(width);
+}
+
+QWidget& ProgressWindow::Keys() const
+{
+    return *keyboard_;
 }
 
 QString ProgressWindow::KeyTipAt(QPoint point) const

@@ -38,6 +38,8 @@ public:
     void Clear();
 
     QTableWidget& Lessons() const { return *lessons_; }
+    // The keyboard picture; its accessible description tells the key chosen with the arrows.
+    QWidget& Keys() const;
     // The tooltip at a point of the keyboard picture; empty off the keys.
     QString KeyTipAt(QPoint point) const;
 

@@ -201,6 +201,17 @@ progress() {   # two lines with known mistakes: the status bar, the lines kept, 
     xdotool windowfocus --sync "$(window '^Fortschritt – linke Hand$')"
     expect "Fortschritt shows lesson 2's lines and accuracy" "2 2 95 %" eval \
         "probe texts '^Fortschritt' 'table cell' | head -5 | sed -n '1p;2p;4p' | tr '\n' ' ' | sed 's/ $//'"
+    # Without a mouse: the arrow keys tell each key's figures, Tab walks the window, Escape closes it.
+    expect "the keyboard picture has the focus and tells a key" "Fehler je Taste: f: 13 Anschläge, 7 % Fehler, oft stattdessen: j" \
+        probe focused '^Fortschritt'
+    xdotool key Right
+    expect "Right tells the next key" "Fehler je Taste: g: 13 Anschläge, 7 % Fehler, oft stattdessen: x" probe focused '^Fortschritt'
+    for name in Übungen Exportieren... Zurücksetzen Schließen; do
+        xdotool key Tab
+        expect "Tab goes on to $name" "$name" probe focused '^Fortschritt'
+    done
+    xdotool key Escape
+    closed '^Fortschritt'
 }
 
 shortcuts() {   # the usual shortcuts open what their menu items open, and none of them is typed

@@ -1,6 +1,6 @@
 # What the end-to-end scenarios read and write besides the screen; usage in lib.sh:
 # session FILE FIELDS... | record FILE | heard RAW OFFSET FOLDER NAME... | texts TITLE ROLE |
-# page TITLE | caret TITLE | tree TITLE | events COUNT SECONDS
+# page TITLE | caret TITLE | focused TITLE | tree TITLE | events COUNT SECONDS
 import re, struct, sys, wave
 
 command, args = sys.argv[1], sys.argv[2:]
@@ -55,6 +55,10 @@ else:   # what the accessibility bus shows of the shown window of title TITLE (a
                 elif command == "caret" and node.name == "Seite":   # TITLE: its offset and the rest of its line
                     caret = node.queryText().caretOffset
                     print(caret, text(node)[caret:].split("\n")[0])
+                # TITLE: the focused node's name [: description]; a table's current cell says it is
+                # focused even when the table is not, so the table tells.
+                elif command == "focused" and node.getState().contains(pyatspi.STATE_FOCUSED) and node.getRoleName() != "table cell":
+                    sys.exit(print(f"{node.name}: {node.description}" if node.description else node.name))
                 elif command == "tree":   # TITLE: role, name and text of every node, indented by depth
                     print(f"{'  ' * depth}{node.getRoleName()} {node.name!r} {text(node)!r}")
             sys.exit(0)

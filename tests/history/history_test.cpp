@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QKeyEvent>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableWidget>
@@ -213,6 +214,25 @@ TEST_F(ProgressTest, TellsAKeysFiguresWherePointed)
                                              {{45, 20}, ""}};
     for (const auto& [point, tip] : cases)
         EXPECT_EQ(window->KeyTipAt(point), tip) << point.x();
+}
+
+// Without a mouse: the arrow keys walk the keys asked for (j, f; not d), and the picture's
+// accessible description tells the chosen one's figures.
+TEST_F(ProgressTest, TellsAKeysFiguresChosenWithTheArrowKeys)
+{
+    QWidget& keys = window->Keys();
+    const auto press = [&keys](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(&keys, &event);
+        return keys.accessibleDescription();
+    };
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(&keys, &focus);
+    const QString j = "j: 312 Anschläge, 3 % Fehler, oft stattdessen: k", f = "f: 50 Anschläge, 0 % Fehler";
+    EXPECT_EQ(keys.accessibleDescription(), j);
+    const std::pair<Qt::Key, QString> walk[]{{Qt::Key_Right, f}, {Qt::Key_Right, f}, {Qt::Key_Left, j}, {Qt::Key_End, f}, {Qt::Key_Home, j}};
+    for (const auto& [key, tip] : walk)
+        EXPECT_EQ(press(key), tip) << key;
 }
 
 TEST_F(ProgressTest, ExportsTheHandsLinesAsCsv)
