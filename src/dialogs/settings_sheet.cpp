@@ -78,8 +78,7 @@ SettingsSheet::SettingsSheet(Tutor& tutor, QWidget* parent)
         const std::vector<QWidget*> made = Populate(*widget, layout.controls, [](int) {});
         widget->setMinimumSize(ToPixels(0, 0, 190, 136).size());
         pages_->addTab(widget, QString::fromUtf8(layout.title));
-        choices_[page] = new QButtonGroup(widget);
-        choices_[page]->setExclusive(false);   // the page checks its choice itself
+        choices_[page] = new QButtonGroup(widget);   // exclusive: the arrow keys choose too
         for (std::size_t i = 0; i < made.size(); ++i) {
             auto* button = qobject_cast<QAbstractButton*>(made[i]);
             if (layout.controls[i].kind == Kind::Radio)
@@ -135,14 +134,20 @@ SettingsSheet::SettingsSheet(Tutor& tutor, QWidget* parent)
 
     connect(pages_, &QTabWidget::currentChanged, this, &SettingsSheet::Load);
     Load(kFontPage);
+    // The keys start on the size in use, as the arrows move among the sizes.
+    if (QAbstractButton* chosen = choices_[kFontPage]->checkedButton())
+        chosen->setFocus();
 }
 
 void SettingsSheet::Show(int page, int value, bool enabled)
 {
-    for (QAbstractButton* choice : choices_[page]->buttons()) {
-        choice->setChecked(choices_[page]->id(choice) == value);
+    QButtonGroup& group = *choices_[page];
+    group.setExclusive(false);   // an exclusive group keeps one choice checked; sounds off check none
+    for (QAbstractButton* choice : group.buttons()) {
+        choice->setChecked(group.id(choice) == value);
         choice->setEnabled(enabled);
     }
+    group.setExclusive(true);
     if (switches_[page])
         switches_[page]->setChecked(enabled);
 }

@@ -179,4 +179,22 @@ TEST_F(DialogsTest, TheSettingsSheet)
     EXPECT_EQ(tutor.course.nFontSize, 1001);
 }
 
+// Without a mouse: the sheet starts on the size in use, and an arrow key chooses another.
+TEST_F(DialogsTest, TheSettingsSheetByKeys)
+{
+    dialogs::SettingsSheet sheet(tutor, nullptr);
+    sheet.show();
+    sheet.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+    auto* chosen = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->text(), "Standard Größe");
+    QTest::keyClick(chosen, Qt::Key_Up);
+    chosen = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    EXPECT_EQ(chosen->text(), "Mittlere Größe");
+    EXPECT_TRUE(chosen->isChecked());
+    QTest::keyClick(&sheet, Qt::Key_Return);
+    EXPECT_EQ(tutor.course.nFontSize, 1001);
+}
+
 }  // namespace

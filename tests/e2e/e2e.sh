@@ -260,6 +260,21 @@ other_layout() {   # a German keyboard set to the American layout: ö gives ";",
     check "the notice comes once a run" [ -z "$(shown '^Tastaturbelegung$')" ]
 }
 
+settings_by_keys() {   # the settings sheet without a mouse: a choice by the arrows, a page by Ctrl+Tab, OK by Return
+    begin tasten.klv 0 2 1000 5 5 705 505
+    xdotool key alt+l Down Down Down Return   # Einstellungen..., which has no underlined letter
+    xdotool windowfocus --sync "$(window '^Persönliche Einstellungen Tastora$')"
+    expect "the sheet opens on the font sizes, the one in use focused" "Standard Größe" probe focused '^Persönliche'
+    xdotool key Up
+    expect "Up chooses the next size" "Mittlere Größe" probe focused '^Persönliche'
+    xdotool key ctrl+Tab
+    expect "Ctrl+Tab shows the sounds, its switch focused" "Tonunterlegung während der" probe focused '^Persönliche'
+    xdotool key Return
+    closed '^Persönliche'
+    xdotool windowfocus --sync "$w" key ctrl+s
+    expect "Return took the size, and Strg+S saved it" "0 2 1001 25" eval "probe record tasten.klv | cut -d' ' -f1-4"
+}
+
 reader() {   # a screen reader reads the page: its lines, the exercise caret, another page
     begin seite.klv 0 2 1000 5 5 705 505
     local start instructions="Ihr Zeigefinger tippt 'Enter' und die~Rücktaste. Mit ihr geht es ein Zeichen zurück.~Am Ende der Zeile drücken Sie 'Enter'."
@@ -278,7 +293,7 @@ reader() {   # a screen reader reads the page: its lines, the exercise caret, an
 }
 
 [ $# -gt 0 ] || set -- options start_screen lesson print small_window typing sounds saved unsaved goto_and_end bad_files \
-    focus_after_dialog progress reader shortcuts practice other_layout
+    focus_after_dialog progress reader shortcuts settings_by_keys practice other_layout
 failed=0
 set +e
 for scenario in "$@"; do   # in a subshell, which a failed check or command ends
