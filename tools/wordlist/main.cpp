@@ -16,8 +16,8 @@
 //    take for nouns, old forms, and words unfit for a course.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
-#include <iostream>
 #include <optional>
 #include <set>
 #include <string>
@@ -68,8 +68,9 @@ bool IsLetter(unsigned char c)
 
 std::string Capitalised(std::string word)
 {
-    if (!word.empty() && IsLetter(static_cast<unsigned char>(word[0])) && !IsCapital(static_cast<unsigned char>(word[0])))
-        word[0] = static_cast<char>(word[0] == '\xDF' ? word[0] : word[0] - 0x20);
+    const auto first = static_cast<unsigned char>(word.empty() ? 0 : word[0]);
+    if ((first >= 'a' && first <= 'z') || (first >= 0xE0 && first <= 0xFE && first != 0xF7))
+        word[0] = static_cast<char>(first - 0x20);
     return word;
 }
 
