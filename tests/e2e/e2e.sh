@@ -28,7 +28,6 @@ under_way() { local t; t=$(typed); [ -n "$t" ] && [ "${sentence#"$t"}" != "$sent
 start_screen() {   # a fresh start: the window, the demonstration, the pages
     begin
     placed "a fresh window is 700 x 500 at (5, 5)" "$w" "5 5 705 505"
-    expect "the demonstration types a part of the sentence" yes under_way
     patience=150 expect "the demonstration types the sentence and a line break" "$sentence~" typed
     steady start "$w"
     xdotool key ctrl+v Down   # nothing owns the clipboard: nothing is pasted
