@@ -12,16 +12,6 @@ Tally& Tally::operator+=(const Tally& other)
     return *this;
 }
 
-int PerMinute(const Tally& tally)
-{
-    return tally.typingMs > 0 ? static_cast<int>(int64_t{tally.keystrokes} * 60000 / tally.typingMs) : 0;
-}
-
-int AccuracyPercent(const Tally& tally)
-{
-    return tally.keystrokes > 0 ? (tally.keystrokes - tally.errors) * 100 / tally.keystrokes : 0;
-}
-
 std::optional<FinishedLine> CountTypedKey(TypingStats& stats, const CourseState& course, const KeyOutcome& outcome,
                                           int64_t atMs)
 {

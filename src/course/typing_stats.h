@@ -1,6 +1,7 @@
 #pragma once
 
 #include "course/exercise.h"
+#include "course/rates.h"
 #include "course/state.h"
 
 #include <QString>
@@ -12,10 +13,15 @@
 // A pause between two keys counts at most this long.
 constexpr int64_t kLongestPauseMs = 5000;
 
-// Keystrokes per minute over the typing time; 0 without time.
-int PerMinute(const Tally& tally);
-// The right keystrokes in whole percent, truncated; 0 without keystrokes.
-int AccuracyPercent(const Tally& tally);
+// A tally's keystrokes per minute and right keystrokes in percent.
+inline int PerMinute(const Tally& tally)
+{
+    return KeysPerMinute(tally.keystrokes, tally.typingMs);
+}
+inline int AccuracyPercent(const Tally& tally)
+{
+    return AccuracyPercent(tally.keystrokes, tally.errors);
+}
 
 // An exercise line typed to its end.
 struct FinishedLine {

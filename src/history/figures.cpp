@@ -1,5 +1,6 @@
 #include "history/figures.h"
 
+#include "course/rates.h"
 #include "platform/cp1252.h"
 
 #include <QDateTime>
@@ -9,16 +10,6 @@
 #include <string_view>
 
 namespace history {
-
-int Speed(int64_t keystrokes, int64_t typingMs)
-{
-    return typingMs > 0 ? int(keystrokes * 60000 / typingMs) : 0;
-}
-
-int Accuracy(int64_t keystrokes, int64_t errors)
-{
-    return keystrokes > 0 ? int((keystrokes - errors) * 100 / keystrokes) : 0;
-}
 
 std::map<unsigned char, KeyFigures> KeyTotals(const std::vector<LineRecord>& lines)
 {
@@ -67,11 +58,11 @@ LessonFigures Lesson(const std::vector<LineRecord>& lines, int lesson, int exerc
         ++figures.lines;
         keystrokes += line.keystrokes;
         errors += line.errors;
-        figures.bestSpeed = std::max(figures.bestSpeed, Speed(line.keystrokes, line.typingMs));
-        if (line.keystrokes > 0 && Accuracy(line.keystrokes, line.errors) >= 95)
+        figures.bestSpeed = std::max(figures.bestSpeed, KeysPerMinute(line.keystrokes, line.typingMs));
+        if (line.keystrokes > 0 && AccuracyPercent(line.keystrokes, line.errors) >= 95)
             passed.insert(line.line);
     }
-    figures.accuracy = Accuracy(keystrokes, errors);
+    figures.accuracy = AccuracyPercent(keystrokes, errors);
     figures.passed = exerciseLines > 0;
     for (int line = 0; line < exerciseLines; ++line)
         figures.passed = figures.passed && passed.contains(line);
@@ -92,7 +83,7 @@ std::vector<DayFigures> Days(const std::vector<LineRecord>& lines)
     }
     std::vector<DayFigures> figures;
     for (const auto& [day, sums] : days)
-        figures.push_back({day, Speed(sums.keystrokes, sums.typingMs), Accuracy(sums.keystrokes, sums.errors)});
+        figures.push_back({day, KeysPerMinute(sums.keystrokes, sums.typingMs), AccuracyPercent(sums.keystrokes, sums.errors)});
     return figures;
 }
 
@@ -124,8 +115,8 @@ QByteArray Csv(const std::vector<LineRecord>& lines)
             QString::number(line.keystrokes),
             QString::number(line.errors),
             QString::number(line.typingMs),
-            QString::number(Speed(line.keystrokes, line.typingMs)),
-            QString::number(Accuracy(line.keystrokes, line.errors)),
+            QString::number(KeysPerMinute(line.keystrokes, line.typingMs)),
+            QString::number(AccuracyPercent(line.keystrokes, line.errors)),
             Field(keyErrors.join(QLatin1Char(' ')))};
         csv += fields.join(QLatin1Char(';')) + QStringLiteral("\r\n");
     }

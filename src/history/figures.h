@@ -12,11 +12,6 @@
 // The figures the Fortschritt window shows, from a hand's lines.
 namespace history {
 
-// Keystrokes a minute and the share of right ones in percent, both cut to whole numbers;
-// 0 where nothing was typed or timed.
-int Speed(int64_t keystrokes, int64_t typingMs);
-int Accuracy(int64_t keystrokes, int64_t errors);
-
 struct KeyFigures {
     int strikes = 0;
     int errors = 0;
