@@ -1,9 +1,9 @@
 #include "history/store.h"
 
 #include "history/database.h"
+#include "history/figures.h"
 #include "history/progress_window.h"
 
-#include <map>
 #include <utility>
 
 namespace history {
@@ -11,6 +11,11 @@ namespace {
 
 // How many unwritten lines are kept for the next try.
 constexpr size_t kMaxWaiting = 10000;
+
+QString NotRead(const QString& error)
+{
+    return QStringLiteral("Der Verlauf kann nicht gelesen werden (%1).").arg(error);
+}
 
 }  // namespace
 
@@ -99,7 +104,7 @@ void SqlStore::ShowProgress(QWidget* parent, bool leftHand, const CourseShape& c
         // The window keeps the link, so that it still tells after the store is gone.
         std::shared_ptr<Link> link = link_;
         link_->window = new ProgressWindow(folder_, [link](const QString& error) {
-            link->Tell(QStringLiteral("Der Verlauf kann nicht gelesen werden (%1).").arg(error));
+            link->Tell(NotRead(error));
         }, parent);
         link_->window->setAttribute(Qt::WA_DeleteOnClose, false);
     }
@@ -111,20 +116,12 @@ std::vector<KeyCount> SqlStore::KeyTotals(bool leftHand)
     Flush();   // the lines of this run too
     std::vector<LineRecord> lines;
     if (const QString error = Database(folder_, busyMs_).Read(leftHand, lines); !error.isEmpty()) {
-        link_->Tell(QStringLiteral("Der Verlauf kann nicht gelesen werden (%1).").arg(error));
+        link_->Tell(NotRead(error));
         return {};
     }
-    std::map<unsigned char, KeyCount> totals;
-    for (const LineRecord& line : lines)
-        for (const KeyCount& key : line.keys) {
-            KeyCount& total = totals[key.expected];
-            total.expected = key.expected;
-            total.strikes += key.strikes;
-            total.errors += key.errors;
-        }
     std::vector<KeyCount> keys;
-    for (const auto& [expected, total] : totals)
-        keys.push_back(total);
+    for (const auto& [expected, total] : history::KeyTotals(lines))
+        keys.push_back({expected, total.strikes, total.errors, {}, 0, 0});
     return keys;
 }
 
